@@ -1,0 +1,12 @@
+#include "gui/app/frmPellorConfig.h"
+
+namespace pellor {
+
+frmPellorConfig::frmPellorConfig(const ProgramVariant& variant, const QString& programName,
+                                 QWidget* parent)
+    : QMainWindow(parent), m_variant(variant), m_programName(programName) {
+    setObjectName(QStringLiteral("frmPellorConfig"));
+    setWindowTitle(m_programName + m_variant.titleSuffix);
+}
+
+} // namespace pellor
