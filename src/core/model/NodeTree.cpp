@@ -1,0 +1,104 @@
+#include "core/model/NodeTree.h"
+
+#include "core/model/MemberTable.h"
+
+namespace pellor {
+
+NodeTree::~NodeTree() {
+    clear();
+}
+
+const ClassInfo& NodeTree::staticClassInfo() {
+    using namespace members;
+    static const ClassInfo info("INodes", {readOnly<&NodeTree::Count>("Count")});
+    return info;
+}
+
+std::shared_ptr<TreeNode> NodeTree::add(TreeNode* parent, const QString& key, const QString& text,
+                                        qint32 image, qint32 selectedImage) {
+    if (parent && parent->m_tree != this)
+        return {};
+    if (!key.isEmpty() && m_byKey.contains(key))
+        return {};
+    std::shared_ptr<TreeNode> node(new TreeNode(this, parent));
+    auto& siblings = parent ? parent->m_children : m_topLevel;
+    node->m_siblingIndex = qint32(siblings.size());
+    siblings.push_back(node);
+    node->m_key = key;
+    if (!key.isEmpty())
+        m_byKey.insert(key, node.get());
+    node->setText(text);
+    node->m_image = image;
+    node->m_selectedImage = selectedImage;
+    ++m_count;
+    return node;
+}
+
+void NodeTree::forget(TreeNode* node) {
+    std::vector<TreeNode*> pending{node};
+    while (!pending.empty()) {
+        TreeNode* n = pending.back();
+        pending.pop_back();
+        if (!n->m_key.isEmpty())
+            m_byKey.remove(n->m_key);
+        if (m_selected == n)
+            m_selected = nullptr;
+        --m_count;
+        for (auto& c : n->m_children)
+            pending.push_back(c.get());
+    }
+}
+
+void NodeTree::remove(TreeNode* node) {
+    if (!node || node->m_tree != this)
+        return;
+    forget(node);
+    TreeNode* parent = node->m_parent;
+    auto& siblings = parent ? parent->m_children : m_topLevel;
+    const QString folded = node->m_text.toCaseFolded();
+    if (parent) {
+        if (parent->m_childTexts)
+            parent->m_childTexts->remove(folded, node);
+    } else {
+        m_topLevelTexts.remove(folded, node);
+    }
+    const size_t at = size_t(node->m_siblingIndex);
+    std::shared_ptr<TreeNode> keep = siblings[at]; // released when this function returns
+    siblings.erase(siblings.begin() + qsizetype(at));
+    for (size_t i = at; i < siblings.size(); ++i)
+        siblings[i]->m_siblingIndex = qint32(i);
+    node->detach();
+}
+
+void NodeTree::clear() {
+    for (auto& n : m_topLevel)
+        n->detach();
+    // TreeNode's destructor takes each subtree apart without recursion.
+    m_topLevel.clear();
+    m_topLevelTexts.clear();
+    m_byKey.clear();
+    m_selected = nullptr;
+    m_count = 0;
+}
+
+TreeNode* NodeTree::topLevelByText(const QString& text) const {
+    const auto range = m_topLevelTexts.equal_range(text.toCaseFolded());
+    TreeNode* first = nullptr;
+    for (auto it = range.first; it != range.second; ++it)
+        if (!first || it.value()->m_siblingIndex < first->m_siblingIndex)
+            first = it.value();
+    return first;
+}
+
+bool NodeTree::rekey(TreeNode* node, const QString& newKey) {
+    if (!newKey.isEmpty() && m_byKey.contains(newKey))
+        return false;
+    if (!node->m_key.isEmpty())
+        m_byKey.remove(node->m_key);
+    node->m_key = newKey;
+    if (!newKey.isEmpty())
+        m_byKey.insert(newKey, node);
+    return true;
+}
+
+} // namespace pellor

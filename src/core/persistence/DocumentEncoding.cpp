@@ -1,0 +1,48 @@
+#include "core/persistence/DocumentEncoding.h"
+
+#include <QStringDecoder>
+#include <QStringEncoder>
+
+namespace pellor::DocumentEncoding {
+
+QString declaredEncoding(const QByteArray& head) {
+    if (head.size() < 2)
+        return QString();
+    if (head[1] != '?' && head[0] != '<')
+        return QString();
+    // The 100 bytes after the first two, read in the system code page.
+    QStringDecoder system(QStringDecoder::System);
+    const QString original = system(head.mid(2, 100));
+    const QString lower = original.toLower();
+    const qsizetype at = lower.indexOf(u"encoding=");
+    if (at < 0)
+        return QString();
+    const qsizetype start = at + 9 + 1; // past "encoding=" and the opening quote
+    const qsizetype close = lower.indexOf(u"?>", start);
+    if (close < 0)
+        return QString();
+    const qsizetype length = close - 1 - start; // the closing quote is dropped
+    if (length <= 0)
+        return QString();
+    return original.mid(start, length);
+}
+
+std::optional<QByteArray> toUtf8(const QByteArray& bytes, const char* encoding) {
+    QStringDecoder decoder(encoding, QStringConverter::Flag::Stateless);
+    if (!decoder.isValid())
+        return std::nullopt;
+    const QString text = decoder(bytes);
+    if (decoder.hasError())
+        return std::nullopt;
+    return text.toUtf8();
+}
+
+std::optional<QByteArray> fromUnicode(const QString& text, const char* encoding) {
+    QStringEncoder encoder(encoding, QStringConverter::Flag::Stateless);
+    if (!encoder.isValid())
+        return std::nullopt;
+    QByteArray bytes = encoder(text);
+    return bytes;
+}
+
+} // namespace pellor::DocumentEncoding
