@@ -15,6 +15,8 @@ std::string folded(std::string_view s) {
 
 ClassInfo::ClassInfo(const char* typeName, std::vector<MemberInfo> members)
     : m_typeName(QString::fromLatin1(typeName)), m_typeNameUtf8(typeName), m_members(std::move(members)) {
+    for (MemberInfo& m : m_members)
+        m.nameView = m.name;
     for (const MemberInfo& m : m_members) {
         m_byName.emplace(m.name, &m);
         m_byFoldedName.emplace(folded(m.name), &m);

@@ -2,6 +2,7 @@
 
 #include "core/model/Variant.h"
 
+#include <string_view>
 #include <vector>
 
 namespace pellor {
@@ -20,6 +21,7 @@ enum class MemberKind {
 // One entry of a class's ordered member table.
 struct MemberInfo {
     const char* name = nullptr;
+    std::string_view nameView; // name with its length, filled in by ClassInfo
     MemberKind kind = MemberKind::Property;
     MemberType type = MemberType::Variant;
     bool readOnly = false;

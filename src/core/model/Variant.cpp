@@ -40,6 +40,10 @@ std::optional<double> Variant::toDouble() const {
 
 std::optional<bool> Variant::toBool() const {
     if (const QString* s = stringPtr()) {
+        if (*s == u"True")
+            return true;
+        if (*s == u"False")
+            return false;
         const QString t = s->trimmed();
         if (t.compare(u"True", Qt::CaseInsensitive) == 0)
             return true;

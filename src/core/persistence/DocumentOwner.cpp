@@ -45,6 +45,16 @@ ObjectRef DocumentOwner::RequestTargetNode(std::string_view NodeName, const QStr
     return {};
 }
 
+bool DocumentOwner::inspectsPropertyValue(const SerialObject& object, std::string_view name) const {
+    // A text holding "," stays text; the number rules never read such a text as a number,
+    // so only these values need a look before conversion.
+    if (object.objectKind() == ObjectKind::Node)
+        return name == "ForeColor";
+    if (&object.classInfo() == &clsPellorItem::staticClassInfo())
+        return name == "m_strVarName" || name == "IsGroupMember" || name == "m_strInitData";
+    return false;
+}
+
 void DocumentOwner::LetPropertyValue(SerialObject& object, std::string_view name, Variant& value, bool& bDone) {
     if (object.objectKind() == ObjectKind::Node) {
         if (name == "ForeColor") {
@@ -60,7 +70,8 @@ void DocumentOwner::LetPropertyValue(SerialObject& object, std::string_view name
                 NodeImages::LinkItemImage(node);
             }
         }
-    } else if (auto* item = dynamic_cast<clsPellorItem*>(&object)) {
+    } else if (&object.classInfo() == &clsPellorItem::staticClassInfo()) {
+        auto* item = static_cast<clsPellorItem*>(&object);
         if (name == "m_strVarName") {
             if (m_progress)
                 m_progress();

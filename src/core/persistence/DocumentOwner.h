@@ -24,6 +24,7 @@ public:
 
     ObjectRef CreateObjectByName(std::string_view ObjectName) override;
     ObjectRef RequestTargetNode(std::string_view NodeName, const QString& sType, const QString& sName) override;
+    bool inspectsPropertyValue(const SerialObject& oSourceObject, std::string_view sName) const override;
     void LetPropertyValue(SerialObject& oSourceObject, std::string_view sName, Variant& vValue, bool& bDone) override;
 
 private:

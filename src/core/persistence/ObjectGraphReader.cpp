@@ -6,8 +6,11 @@
 #include "core/persistence/clsNodesSerializer.h"
 #include "core/platform/NumberText.h"
 
+#include <QIODevice>
 #include <cstring>
-#include <expat.h>
+#include <libxml/SAX2.h>
+#include <libxml/parser.h>
+#include <libxml/parserInternals.h>
 
 namespace pellor {
 
@@ -15,15 +18,17 @@ namespace {
 
 // Line ends of a text become CR LF, whatever mix they arrived in.
 QString normalisedLineEnds(QString text) {
-    if (!text.contains(u'\r') && !text.contains(u'\n'))
-        return text;
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     text.replace(u'\r', u'\n');
     text.replace(QStringLiteral("\n"), QStringLiteral("\r\n"));
     return text;
 }
 
-bool isBlank(const QByteArray& utf8) {
+bool hasLineEnd(const std::string& utf8) {
+    return utf8.find_first_of("\r\n") != std::string::npos;
+}
+
+bool isBlank(const std::string& utf8) {
     for (char c : utf8)
         if (c != ' ' && c != '\t' && c != '\r' && c != '\n')
             return false;
@@ -36,8 +41,13 @@ ObjectGraphReader::ObjectGraphReader(const clsNodesSerializer& settings, Seriali
     : m_settings(settings), m_events(events), m_source(std::move(source)) {}
 
 ObjectGraphReader::~ObjectGraphReader() {
+    freeParser();
+}
+
+void ObjectGraphReader::freeParser() {
     if (m_parser)
-        XML_ParserFree(m_parser);
+        xmlFreeParserCtxt(m_parser);
+    m_parser = nullptr;
 }
 
 void ObjectGraphReader::begin(ObjectRef targetObject, ObjectRef targetNodes) {
@@ -52,14 +62,45 @@ void ObjectGraphReader::begin(ObjectRef targetObject, ObjectRef targetNodes) {
     setCurrentType(targetObject.get());
     m_stack.push_back({std::move(targetObject), 1});
 
-    if (m_parser)
-        XML_ParserFree(m_parser);
-    // The text always arrives as UTF-8, whatever the declaration says.
-    m_parser = XML_ParserCreate("UTF-8");
-    XML_SetUserData(m_parser, this);
-    XML_SetElementHandler(m_parser, &ObjectGraphReader::onStart, &ObjectGraphReader::onEnd);
-    XML_SetCharacterDataHandler(m_parser, &ObjectGraphReader::onText);
-    XML_SetEntityDeclHandler(m_parser, &ObjectGraphReader::onEntityDecl);
+    freeParser();
+    xmlInitParser();
+    static xmlSAXHandler handler = [] {
+        xmlSAXHandler h;
+        std::memset(&h, 0, sizeof h);
+        h.startElement = &ObjectGraphReader::onStart;
+        h.endElement = &ObjectGraphReader::onEnd;
+        h.characters = &ObjectGraphReader::onText;
+        h.cdataBlock = &ObjectGraphReader::onText;
+        h.ignorableWhitespace = &ObjectGraphReader::onText;
+        h.internalSubset = &ObjectGraphReader::onDoctype;
+        h.entityDecl = &ObjectGraphReader::onEntityDecl;
+        h.warning = &ObjectGraphReader::onDiagnostic;
+        h.error = &ObjectGraphReader::onDiagnostic;
+        h.fatalError = &ObjectGraphReader::onDiagnostic;
+        return h;
+    }();
+    const QByteArray source = m_source.toUtf8();
+    m_parser = xmlCreatePushParserCtxt(&handler, this, nullptr, 0, source.constData());
+    if (!m_parser) {
+        fail(QStringLiteral("the XML parser cannot be created"));
+        return;
+    }
+    // The text always arrives as UTF-8, whatever the declaration says; nothing is fetched
+    // from outside and no entity is expanded.
+    xmlCtxtUseOptions(m_parser, XML_PARSE_NONET | XML_PARSE_IGNORE_ENC | XML_PARSE_NOCDATA);
+    xmlSwitchEncoding(m_parser, XML_CHAR_ENCODING_UTF8);
+}
+
+bool ObjectGraphReader::parseChunk(const char* data, int length, bool isFinal) {
+    const int rc = xmlParseChunk(m_parser, data, length, isFinal ? 1 : 0);
+    if (m_aborted)
+        return false;
+    if (rc != 0 || !m_parser->wellFormed) {
+        const xmlError* e = xmlCtxtGetLastError(m_parser);
+        fail(e && e->message ? QString::fromUtf8(e->message).trimmed() : QStringLiteral("the XML is not well-formed"));
+        return false;
+    }
+    return true;
 }
 
 bool ObjectGraphReader::feed(const char* data, qsizetype length, bool isFinal) {
@@ -68,15 +109,26 @@ bool ObjectGraphReader::feed(const char* data, qsizetype length, bool isFinal) {
     constexpr qsizetype kPiece = 1 << 20;
     do {
         const qsizetype n = std::min(length, kPiece);
-        const bool last = isFinal && n == length;
-        if (XML_Parse(m_parser, data, int(n), last) == XML_STATUS_ERROR) {
-            if (!m_aborted)
-                fail(QString::fromUtf8(XML_ErrorString(XML_GetErrorCode(m_parser))));
+        if (!parseChunk(data, int(n), isFinal && n == length))
             return false;
-        }
         data += n;
         length -= n;
     } while (length > 0);
+    return !m_aborted;
+}
+
+bool ObjectGraphReader::feed(QIODevice& device) {
+    constexpr qint64 kPiece = 1 << 20;
+    QByteArray buffer(kPiece, Qt::Uninitialized);
+    while (m_parser && !m_aborted) {
+        const qint64 n = device.read(buffer.data(), kPiece);
+        if (n < 0) {
+            fail(QStringLiteral("read error: %1").arg(device.errorString()));
+            break;
+        }
+        if (!parseChunk(buffer.constData(), int(n), n == 0) || n == 0)
+            break;
+    }
     return !m_aborted;
 }
 
@@ -84,41 +136,50 @@ void ObjectGraphReader::fail(const QString& what) {
     if (m_aborted)
         return;
     m_aborted = true;
-    const auto line = m_parser ? XML_GetCurrentLineNumber(m_parser) : 0;
+    const int line = m_parser ? xmlSAX2GetLineNumber(m_parser) : 0;
     m_error = QStringLiteral("%1:%2: %3").arg(m_source).arg(line).arg(what);
     if (m_parser)
-        XML_StopParser(m_parser, XML_FALSE);
+        xmlStopParser(m_parser);
 }
 
 void ObjectGraphReader::abort(const QString& why) {
     fail(why);
 }
 
-void ObjectGraphReader::onStart(void* self, const char* name, const char** atts) {
-    static_cast<ObjectGraphReader*>(self)->startElement(name, atts);
+void ObjectGraphReader::onStart(void* self, const xmlChar* name, const xmlChar** atts) {
+    static const char* const none[] = {nullptr};
+    static_cast<ObjectGraphReader*>(self)->startElement(reinterpret_cast<const char*>(name),
+                                                        atts ? reinterpret_cast<const char**>(atts) : none);
 }
 
-void ObjectGraphReader::onEnd(void* self, const char* name) {
-    static_cast<ObjectGraphReader*>(self)->endElement(name);
+void ObjectGraphReader::onEnd(void* self, const xmlChar* name) {
+    static_cast<ObjectGraphReader*>(self)->endElement(reinterpret_cast<const char*>(name));
 }
 
-void ObjectGraphReader::onText(void* self, const char* s, int len) {
+void ObjectGraphReader::onText(void* self, const xmlChar* text, int len) {
     auto* r = static_cast<ObjectGraphReader*>(self);
     // Text outside a property element is ignored anyway; don't collect it.
     if (r->m_aborted || r->m_element.empty() || r->m_element == r->m_currentType)
         return;
-    if (r->m_pendingText.size() + len > kMaxTextBytes) {
+    if (r->m_pendingText.size() + size_t(len) > size_t(kMaxTextBytes)) {
         r->fail(QStringLiteral("the text of <%1> is longer than %2 bytes")
                     .arg(QString::fromStdString(r->m_element))
                     .arg(kMaxTextBytes));
         return;
     }
-    r->m_pendingText.append(s, len);
+    r->m_pendingText.append(reinterpret_cast<const char*>(text), size_t(len));
 }
 
-void ObjectGraphReader::onEntityDecl(void* self, const char*, int, const char*, int, const char*, const char*,
-                                     const char*, const char*) {
+void ObjectGraphReader::onDoctype(void* self, const xmlChar*, const xmlChar*, const xmlChar*) {
+    static_cast<ObjectGraphReader*>(self)->fail(QStringLiteral("document type declarations are not accepted"));
+}
+
+void ObjectGraphReader::onEntityDecl(void* self, const xmlChar*, int, const xmlChar*, const xmlChar*, xmlChar*) {
     static_cast<ObjectGraphReader*>(self)->fail(QStringLiteral("entity declarations are not accepted"));
+}
+
+void ObjectGraphReader::onDiagnostic(void*, const char*, ...) {
+    // Errors are taken from the parser's last error once it returns; nothing is printed.
 }
 
 void ObjectGraphReader::setCurrentType(const SerialObject* object) {
@@ -130,7 +191,7 @@ void ObjectGraphReader::push(ObjectRef object) {
     m_stack.push_back({std::move(object), m_depth});
 }
 
-void ObjectGraphReader::startElement(const char* name, const char** atts) {
+void ObjectGraphReader::startElement(const char* name, const char* const* atts) {
     flushText();
     if (m_aborted)
         return;
@@ -140,14 +201,15 @@ void ObjectGraphReader::startElement(const char* name, const char** atts) {
     }
     m_textPieces = 0;
     m_vt = 0;
-    m_element = name;
-    if (std::strstr(name, "INode"))
+    const std::string_view elementName(name);
+    m_element.assign(elementName);
+    if (elementName.find("INode") != std::string_view::npos)
         m_currentType.clear(); // nested node elements are never the current object's own element
 
     bool isObject = false;
     QString type, nodeName, indexText;
     const char* property = nullptr;
-    for (const char** a = atts; a[0]; a += 2) {
+    for (const char* const* a = atts; a[0]; a += 2) {
         const char* key = a[0];
         const char* value = a[1];
         if (std::strcmp(key, "Object") == 0)
@@ -161,7 +223,7 @@ void ObjectGraphReader::startElement(const char* name, const char** atts) {
         else if (std::strcmp(key, "Property") == 0)
             property = value;
         else if (std::strcmp(key, "VT") == 0)
-            m_vt = qint32(NumberText::val(QString::fromUtf8(value)));
+            m_vt = std::strcmp(value, "8") == 0 ? 8 : qint32(NumberText::val(QString::fromUtf8(value)));
         // "Parent" and any other attribute are ignored
     }
 
@@ -177,7 +239,7 @@ void ObjectGraphReader::startElement(const char* name, const char** atts) {
         current = target;
     }
 
-    if (m_currentType == name || !isObject)
+    if (!isObject || m_currentType == elementName)
         return; // a property element, or the current object's own element
 
     ObjectRef object;
@@ -245,7 +307,7 @@ void ObjectGraphReader::endElement(const char* name) {
     if (m_aborted)
         return;
     m_element.clear();
-    if (m_currentType == name && !m_stack.empty() && m_depth == m_stack.back().startDepth) {
+    if (!m_stack.empty() && m_depth == m_stack.back().startDepth && m_currentType == name) {
         m_stack.pop_back();
         if (!m_stack.empty()) {
             setCurrentType(m_stack.back().object.get());
@@ -256,45 +318,83 @@ void ObjectGraphReader::endElement(const char* name) {
 }
 
 void ObjectGraphReader::flushText() {
-    if (m_pendingText.isEmpty())
+    if (m_pendingText.empty())
         return;
-    const QByteArray text = std::move(m_pendingText);
+    if (!m_aborted && !isBlank(m_pendingText))
+        applyText(m_pendingText);
     m_pendingText.clear();
-    if (!m_aborted && !isBlank(text))
-        applyText(text);
     ++m_textPieces;
 }
 
-void ObjectGraphReader::applyText(const QByteArray& utf8) {
-    const ObjectRef current = m_stack.empty() ? ObjectRef() : m_stack.back().object;
-    if (!current)
+const MemberInfo* ObjectGraphReader::memberOf(Frame& frame, std::string_view name) {
+    // Documents list members in table order, so the member after the last one found is
+    // almost always the next one asked for.
+    const auto& members = frame.object->classInfo().members();
+    const MemberInfo* m = nullptr;
+    if (frame.nextMember < members.size() && name == members[frame.nextMember].nameView)
+        m = &members[frame.nextMember];
+    else
+        m = frame.object->classInfo().find(name);
+    if (m)
+        frame.nextMember = size_t(m - members.data()) + 1;
+    return m;
+}
+
+void ObjectGraphReader::applyText(const std::string& utf8) {
+    if (m_stack.empty() || !m_stack.back().object)
         return;
+    Frame& frame = m_stack.back();
+    SerialObject& current = *frame.object;
     const std::string_view name = m_element;
-    QString text = normalisedLineEnds(QString::fromUtf8(utf8));
-    if (m_textPieces > 0) {
-        // A later piece of the same element continues the value set so far.
-        Variant sofar;
-        if (current->getProperty(name, sofar)) {
-            if (m_events)
-                m_events->GetProperty(*current, name, sofar);
-            text = normalisedLineEnds(sofar.text() + text);
+    const bool lineEnds = hasLineEnd(utf8);
+    const bool ownerLooks = m_events && m_events->inspectsPropertyValue(current, name);
+
+    Variant value;
+    if (!ownerLooks && !lineEnds && m_textPieces == 0 && m_vt != 8) {
+        // Nobody looks at the text first: convert it straight from the bytes.
+        static const QString trueText = QStringLiteral("True");
+        static const QString falseText = QStringLiteral("False");
+        if (const auto number = NumberText::parseUtf8(utf8))
+            value = *number;
+        else if (utf8 == "True")
+            value = trueText;
+        else if (utf8 == "False")
+            value = falseText;
+        else
+            value = QString::fromUtf8(utf8.data(), qsizetype(utf8.size()));
+    } else {
+        QString text = QString::fromUtf8(utf8.data(), qsizetype(utf8.size()));
+        if (lineEnds)
+            text = normalisedLineEnds(std::move(text));
+        if (m_textPieces > 0) {
+            // A later piece of the same element continues the value set so far.
+            Variant sofar;
+            if (current.getProperty(name, sofar)) {
+                if (m_events)
+                    m_events->GetProperty(current, name, sofar);
+                text = normalisedLineEnds(sofar.text() + text);
+            }
         }
-    }
-    Variant value(std::move(text));
-    bool done = false;
-    if (m_events)
-        m_events->LetPropertyValue(*current, name, value, done);
-    if (!done && m_vt != 8) {
-        if (const QString* s = value.stringPtr()) {
-            if (const auto number = NumberText::parse(*s))
-                value = *number;
+        value = std::move(text);
+        bool done = false;
+        if (ownerLooks)
+            m_events->LetPropertyValue(current, name, value, done);
+        if (!done && m_vt != 8) {
+            if (const QString* s = value.stringPtr()) {
+                if (const auto number = NumberText::parse(*s))
+                    value = *number;
+            }
         }
     }
     bool commit = true;
     if (m_events)
-        m_events->LetProperty(*current, name, value, commit);
-    if (commit)
-        current->setProperty(name, value); // a property that cannot be set is skipped
+        m_events->LetProperty(current, name, value, commit);
+    if (commit) {
+        // A property that cannot be set (none of that name, read-only, wrong type) is skipped.
+        const MemberInfo* m = memberOf(frame, name);
+        if (m && m->kind == MemberKind::Property && !m->readOnly && m->set)
+            m->set(current, value);
+    }
 }
 
 } // namespace pellor

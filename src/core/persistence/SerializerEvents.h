@@ -21,6 +21,11 @@ public:
     }
     // Writing: may change the value about to be written.
     virtual void GetProperty(const SerialObject& oSourceObject, std::string_view sName, Variant& vValue) {}
+    // Reading: whether LetPropertyValue wants to see this property's text. An owner that
+    // answers false for most names lets the reader convert those values without a detour.
+    virtual bool inspectsPropertyValue(const SerialObject& oSourceObject, std::string_view sName) const {
+        return true;
+    }
     // Reading, before a value is converted; bDone keeps it as text.
     virtual void LetPropertyValue(SerialObject& oSourceObject, std::string_view sName, Variant& vValue,
                                   bool& bDone) {}

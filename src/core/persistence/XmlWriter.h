@@ -1,9 +1,10 @@
 #pragma once
 
-#include <QByteArray>
 #include <QIODevice>
 #include <QString>
 #include <QStringView>
+#include <cstring>
+#include <memory>
 
 namespace pellor {
 
@@ -15,8 +16,10 @@ class XmlWriter {
 public:
     explicit XmlWriter(QIODevice* device);
     ~XmlWriter();
+    XmlWriter(const XmlWriter&) = delete;
+    XmlWriter& operator=(const XmlWriter&) = delete;
 
-    void writeRaw(const char* text, qsizetype length);
+    void writeRaw(const char* text, qsizetype length) { put(text, size_t(length)); }
     void startElement(const char* name);
     void attribute(const char* name, QStringView value);
     void attributeAscii(const char* name, const char* value, qsizetype length);
@@ -30,21 +33,29 @@ public:
     QString errorString() const { return m_errorString; }
 
 private:
-    void closeStartTag();
-    void put(char c) {
-        if (m_buffer.size() >= kFlushSize)
+    static constexpr size_t kCapacity = 512 * 1024;
+    static constexpr int kMaxIndent = 64;
+
+    // Room for n more bytes (n must not exceed kCapacity).
+    char* reserve(size_t n) {
+        if (m_length + n > kCapacity)
             flushBuffer();
-        m_buffer.append(c);
+        return m_buffer.get() + m_length;
     }
-    void put(const char* s, qsizetype n);
+    void put(const char* s, size_t n);
+    void put(char c) { *reserve(1) = c, ++m_length; }
+    void closeStartTag() {
+        if (m_startTagOpen) {
+            put('>');
+            m_startTagOpen = false;
+        }
+    }
     void putEscaped(QStringView value);
-    void newline(int depth);
     void flushBuffer();
 
-    static constexpr qsizetype kFlushSize = 256 * 1024;
-
     QIODevice* m_device;
-    QByteArray m_buffer;
+    std::unique_ptr<char[]> m_buffer;
+    size_t m_length = 0;
     int m_depth = 0;
     bool m_startTagOpen = false;
     bool m_hasChildren = false; // the innermost open element has child elements

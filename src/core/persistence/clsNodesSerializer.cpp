@@ -272,19 +272,7 @@ bool clsNodesSerializer::readUtf8Device(QIODevice& file, ObjectRef target, Objec
     ObjectGraphReader reader(*this, m_owner, source);
     m_reader = &reader;
     reader.begin(std::move(target), std::move(nodes));
-    QByteArray chunk(1 << 20, Qt::Uninitialized);
-    bool ok = true;
-    while (ok) {
-        const qint64 n = file.read(chunk.data(), chunk.size());
-        if (n < 0) {
-            reader.abort(QStringLiteral("read error: %1").arg(file.errorString()));
-            ok = false;
-            break;
-        }
-        ok = reader.feed(chunk.constData(), n, n == 0);
-        if (n == 0)
-            break;
-    }
+    const bool ok = reader.feed(file);
     m_reader = nullptr;
     return ok ? true : setError(reader.errorString());
 }

@@ -163,6 +163,36 @@ std::optional<double> parse(QStringView text) {
     return fromAscii(ascii);
 }
 
+std::optional<double> parseUtf8(std::string_view text) {
+    // Fast path: optional spaces, an optional sign, digits with an optional point and an
+    // E exponent. Anything else (hexadecimal, D exponents, non-ASCII) takes the full path.
+    size_t b = 0;
+    size_t e = text.size();
+    while (b < e && (text[b] == ' ' || text[b] == '\t'))
+        ++b;
+    while (e > b && (text[e - 1] == ' ' || text[e - 1] == '\t'))
+        --e;
+    std::string_view t = text.substr(b, e - b);
+    bool plain = !t.empty();
+    for (char c : t)
+        if (!((c >= '0' && c <= '9') || c == '.' || c == '-' || c == '+' || c == 'e' || c == 'E')) {
+            plain = false;
+            break;
+        }
+    if (!plain)
+        return parse(QString::fromUtf8(text.data(), qsizetype(text.size())));
+    if (t.front() == '+')
+        t.remove_prefix(1);
+    const size_t mantissa = (!t.empty() && t.front() == '-') ? 1 : 0;
+    if (t.size() <= mantissa || !((t[mantissa] >= '0' && t[mantissa] <= '9') || t[mantissa] == '.'))
+        return std::nullopt;
+    double v = 0;
+    const auto r = std::from_chars(t.data(), t.data() + t.size(), v, std::chars_format::general);
+    if (r.ec == std::errc::result_out_of_range || r.ec != std::errc() || r.ptr != t.data() + t.size())
+        return parse(QString::fromUtf8(text.data(), qsizetype(text.size()))); // exact rules for the rare cases
+    return v;
+}
+
 bool isNumeric(QStringView text) {
     return parse(text).has_value();
 }

@@ -3,6 +3,7 @@
 #include <QString>
 #include <QStringView>
 #include <optional>
+#include <string_view>
 
 namespace pellor {
 
@@ -19,6 +20,9 @@ bool isNumeric(QStringView text);
 // octal literals of up to 16 bits are signed 16-bit values (&HFFFF is -1), up to 32 bits
 // signed 32-bit values.
 std::optional<double> parse(QStringView text);
+
+// parse() for UTF-8 text, without converting it first when it is plain ASCII.
+std::optional<double> parseUtf8(std::string_view text);
 
 // The leading number of a text, as the Basic Val function reads it: spaces are skipped
 // anywhere, reading stops at the first character that cannot continue the number; a text
