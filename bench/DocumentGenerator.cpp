@@ -31,8 +31,8 @@ void fillItem(clsPellorItem& item, int n) {
 
 std::shared_ptr<NodeTree> DocumentGenerator::generate(const Shape& shape) {
     auto tree = std::make_shared<NodeTree>();
-    auto root = tree->add(nullptr, QStringLiteral("Engine"), QStringLiteral("Engine"), NodeImages::RootPellor,
-                          NodeImages::RootPellor);
+    auto root = tree->add(nullptr, QStringLiteral("Engine"), QStringLiteral("Engine"),
+                          NodeImages::RootPellor, NodeImages::RootPellor);
     auto workspace = std::make_shared<clsPellorWorkspace>();
     workspace->Initialize();
     root->setTag(workspace);
@@ -46,7 +46,8 @@ std::shared_ptr<NodeTree> DocumentGenerator::generate(const Shape& shape) {
         ctrl->m_strProvider = QStringLiteral("Quarn.Provider.Sample");
         ctrl->m_strParam = QStringLiteral("Conn=eth:192.0.2.%1").arg(c);
         auto ctrlNode = tree->add(root.get(), QStringLiteral("Engine\\") + ctrlName, ctrlName,
-                                  NodeImages::insertedControllerImage(0), NodeImages::insertedControllerImage(0));
+                                  NodeImages::insertedControllerImage(0),
+                                  NodeImages::insertedControllerImage(0));
         ctrlNode->setTag(ctrl);
 
         int made = 0;
@@ -54,10 +55,11 @@ std::shared_ptr<NodeTree> DocumentGenerator::generate(const Shape& shape) {
             const QString grpName = QStringLiteral("G%1").arg(g);
             auto group = std::make_shared<clsPellorGroup>();
             group->Initialize(ctrlName, grpName);
-            auto grpNode = tree->add(ctrlNode.get(), ctrlNode->key() + u'\\' + grpName, grpName, NodeImages::Group,
-                                     NodeImages::Group);
+            auto grpNode = tree->add(ctrlNode.get(), ctrlNode->key() + u'\\' + grpName, grpName,
+                                     NodeImages::Group, NodeImages::Group);
             grpNode->setTag(group);
-            for (int i = 0; i < shape.itemsPerGroup && made < shape.itemsPerController; ++i, ++made) {
+            for (int i = 0; i < shape.itemsPerGroup && made < shape.itemsPerController;
+                 ++i, ++made) {
                 const QString bare = QStringLiteral("Item%1").arg(++serial);
                 auto item = std::make_shared<clsPellorItem>();
                 item->IsGroupMember = true;

@@ -47,7 +47,8 @@ int readOnly(const QString& file) {
         std::fprintf(stderr, "read failed: %s\n", qPrintable(doc.errorString()));
         return 2;
     }
-    std::printf("%.4f %ld %d %d\n", seconds, peakRssKiB(), state.controllerCount(), state.itemCount());
+    std::printf("%.4f %ld %d %d\n", seconds, peakRssKiB(), state.controllerCount(),
+                state.itemCount());
     return 0;
 }
 
@@ -78,7 +79,8 @@ QString runChild(const QString& program, const QStringList& args, double* wallSe
     t.start();
     p.start(program, args);
     if (!p.waitForFinished(-1) || p.exitStatus() != QProcess::NormalExit || p.exitCode() != 0) {
-        std::fprintf(stderr, "%s failed: %s\n", qPrintable(program), p.readAllStandardError().constData());
+        std::fprintf(stderr, "%s failed: %s\n", qPrintable(program),
+                     p.readAllStandardError().constData());
         return QString();
     }
     if (wallSeconds)
@@ -122,7 +124,8 @@ int main(int argc, char** argv) {
         ConfigDocument doc(state);
         auto tree = DocumentGenerator::generate({});
         if (!doc.save(*tree, file)) {
-            std::fprintf(stderr, "cannot write %s: %s\n", qPrintable(file), qPrintable(doc.errorString()));
+            std::fprintf(stderr, "cannot write %s: %s\n", qPrintable(file),
+                         qPrintable(doc.errorString()));
             return 2;
         }
     }
@@ -138,7 +141,8 @@ int main(int argc, char** argv) {
         QProcess p;
         QElapsedTimer t;
         t.start();
-        p.start(QStringLiteral("xmllint"), {QStringLiteral("--stream"), QStringLiteral("--noout"), file});
+        p.start(QStringLiteral("xmllint"),
+                {QStringLiteral("--stream"), QStringLiteral("--noout"), file});
         ok = ok && p.waitForFinished(-1) && p.exitCode() == 0;
         s = double(t.nsecsElapsed()) / 1e9;
         return s;
@@ -170,12 +174,13 @@ int main(int argc, char** argv) {
 
     const double rssMB = double(rssKiB) * 1024.0 / 1e6;
     std::printf("Best of %d runs each.\n", runs);
-    std::printf("%-34s %8.3f s %8.1f MB/s\n", "xmllint --stream --noout (baseline)", xmllint, mb / xmllint);
-    std::printf("%-34s %8.3f s %8.1f MB/s   ratio %.2f (target <= 1.50)   %s\n", "read into node tree", read,
-                mb / read, read / xmllint, qPrintable(counts));
-    std::printf("%-34s %8.3f s %8.1f MB/s   ratio %.2f (target <= 1.00)\n", "write document", write, mb / write,
-                write / xmllint);
-    std::printf("%-34s %8.1f MB              ratio %.2f of file size (target <= 1.00)\n", "peak RSS while reading",
-                rssMB, rssMB / mb);
+    std::printf("%-34s %8.3f s %8.1f MB/s\n", "xmllint --stream --noout (baseline)", xmllint,
+                mb / xmllint);
+    std::printf("%-34s %8.3f s %8.1f MB/s   ratio %.2f (target <= 1.50)   %s\n",
+                "read into node tree", read, mb / read, read / xmllint, qPrintable(counts));
+    std::printf("%-34s %8.3f s %8.1f MB/s   ratio %.2f (target <= 1.00)\n", "write document", write,
+                mb / write, write / xmllint);
+    std::printf("%-34s %8.1f MB              ratio %.2f of file size (target <= 1.00)\n",
+                "peak RSS while reading", rssMB, rssMB / mb);
     return 0;
 }

@@ -71,7 +71,8 @@ bool PlrTool::wantsHelp(const QStringList& args) {
 }
 
 int PlrTool::usage(const QString& problem) {
-    m_err << "plrtool: " << problem << "\n" << "Run 'plrtool --help' for usage.\n";
+    m_err << "plrtool: " << problem << "\n"
+          << "Run 'plrtool --help' for usage.\n";
     m_err.flush();
     return 2;
 }
@@ -107,7 +108,8 @@ int PlrTool::stats(const QStringList& args) {
         return 2;
     }
     const Counts c = countNodes(*tree);
-    m_out << "controllers=" << c.controllers << " groups=" << c.groups << " items=" << c.items << "\n";
+    m_out << "controllers=" << c.controllers << " groups=" << c.groups << " items=" << c.items
+          << "\n";
     return 0;
 }
 

@@ -8,13 +8,15 @@ namespace pellor {
 namespace {
 std::string folded(std::string_view s) {
     std::string r(s);
-    std::transform(r.begin(), r.end(), r.begin(), [](unsigned char c) { return char(std::tolower(c)); });
+    std::transform(r.begin(), r.end(), r.begin(),
+                   [](unsigned char c) { return char(std::tolower(c)); });
     return r;
 }
 } // namespace
 
 ClassInfo::ClassInfo(const char* typeName, std::vector<MemberInfo> members)
-    : m_typeName(QString::fromLatin1(typeName)), m_typeNameUtf8(typeName), m_members(std::move(members)) {
+    : m_typeName(QString::fromLatin1(typeName)), m_typeNameUtf8(typeName),
+      m_members(std::move(members)) {
     for (MemberInfo& m : m_members)
         m.nameView = m.name;
     for (const MemberInfo& m : m_members) {

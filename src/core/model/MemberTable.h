@@ -11,74 +11,42 @@
 // all walk it, so no second list of member names exists anywhere.
 namespace pellor::members {
 
-template <class T>
-struct Declared;
-template <>
-struct Declared<QString> {
-    static constexpr MemberType type = MemberType::String;
-};
-template <>
-struct Declared<bool> {
-    static constexpr MemberType type = MemberType::Boolean;
-};
-template <>
-struct Declared<qint16> {
-    static constexpr MemberType type = MemberType::Integer;
-};
-template <>
-struct Declared<qint32> {
-    static constexpr MemberType type = MemberType::Long;
-};
-template <>
-struct Declared<float> {
-    static constexpr MemberType type = MemberType::Single;
-};
-template <>
-struct Declared<double> {
-    static constexpr MemberType type = MemberType::Double;
-};
-template <>
-struct Declared<Variant> {
-    static constexpr MemberType type = MemberType::Variant;
-};
-template <class X>
-struct Declared<std::shared_ptr<X>> {
+template <class T> struct Declared;
+template <> struct Declared<QString> { static constexpr MemberType type = MemberType::String; };
+template <> struct Declared<bool> { static constexpr MemberType type = MemberType::Boolean; };
+template <> struct Declared<qint16> { static constexpr MemberType type = MemberType::Integer; };
+template <> struct Declared<qint32> { static constexpr MemberType type = MemberType::Long; };
+template <> struct Declared<float> { static constexpr MemberType type = MemberType::Single; };
+template <> struct Declared<double> { static constexpr MemberType type = MemberType::Double; };
+template <> struct Declared<Variant> { static constexpr MemberType type = MemberType::Variant; };
+template <class X> struct Declared<std::shared_ptr<X>> {
     static constexpr MemberType type = MemberType::Object;
 };
 
 // Assignment conversion of a variant to a declared type.
-template <class T>
-std::optional<T> convert(const Variant& v);
-template <>
-inline std::optional<QString> convert<QString>(const Variant& v) {
+template <class T> std::optional<T> convert(const Variant& v);
+template <> inline std::optional<QString> convert<QString>(const Variant& v) {
     return v.toString();
 }
-template <>
-inline std::optional<bool> convert<bool>(const Variant& v) {
+template <> inline std::optional<bool> convert<bool>(const Variant& v) {
     return v.toBool();
 }
-template <>
-inline std::optional<qint16> convert<qint16>(const Variant& v) {
+template <> inline std::optional<qint16> convert<qint16>(const Variant& v) {
     return v.toInteger();
 }
-template <>
-inline std::optional<qint32> convert<qint32>(const Variant& v) {
+template <> inline std::optional<qint32> convert<qint32>(const Variant& v) {
     return v.toLong();
 }
-template <>
-inline std::optional<float> convert<float>(const Variant& v) {
+template <> inline std::optional<float> convert<float>(const Variant& v) {
     return v.toSingle();
 }
-template <>
-inline std::optional<double> convert<double>(const Variant& v) {
+template <> inline std::optional<double> convert<double>(const Variant& v) {
     return v.toDouble();
 }
-template <>
-inline std::optional<Variant> convert<Variant>(const Variant& v) {
+template <> inline std::optional<Variant> convert<Variant>(const Variant& v) {
     return v;
 }
-template <class X>
-std::optional<std::shared_ptr<X>> convertObject(const Variant& v) {
+template <class X> std::optional<std::shared_ptr<X>> convertObject(const Variant& v) {
     if (!v.isObject())
         return std::nullopt;
     ObjectRef o = v.toObject();
@@ -90,32 +58,25 @@ std::optional<std::shared_ptr<X>> convertObject(const Variant& v) {
     return typed;
 }
 
-template <class>
-struct PointerTraits;
-template <class C, class T>
-struct PointerTraits<T C::*> {
+template <class> struct PointerTraits;
+template <class C, class T> struct PointerTraits<T C::*> {
     using Class = C;
     using Type = T;
 };
-template <class C, class R>
-struct PointerTraits<R (C::*)() const> {
+template <class C, class R> struct PointerTraits<R (C::*)() const> {
     using Class = C;
     using Type = std::remove_cvref_t<R>;
 };
-template <class C, class R, class A>
-struct PointerTraits<R (C::*)(A)> {
+template <class C, class R, class A> struct PointerTraits<R (C::*)(A)> {
     using Class = C;
     using Type = std::remove_cvref_t<A>;
     using Result = R;
 };
 
-template <class T>
-constexpr bool isSharedPtr = false;
-template <class X>
-constexpr bool isSharedPtr<std::shared_ptr<X>> = true;
+template <class T> constexpr bool isSharedPtr = false;
+template <class X> constexpr bool isSharedPtr<std::shared_ptr<X>> = true;
 
-template <class T>
-std::optional<T> assign(const Variant& v) {
+template <class T> std::optional<T> assign(const Variant& v) {
     if constexpr (isSharedPtr<T>)
         return convertObject<typename T::element_type>(v);
     else
@@ -123,14 +84,15 @@ std::optional<T> assign(const Variant& v) {
 }
 
 // A public field, read and written.
-template <auto Field>
-MemberInfo field(const char* name) {
+template <auto Field> MemberInfo field(const char* name) {
     using C = typename PointerTraits<decltype(Field)>::Class;
     using T = typename PointerTraits<decltype(Field)>::Type;
     MemberInfo m;
     m.name = name;
     m.type = Declared<T>::type;
-    m.get = [](const SerialObject& o) -> Variant { return Variant(static_cast<const C&>(o).*Field); };
+    m.get = [](const SerialObject& o) -> Variant {
+        return Variant(static_cast<const C&>(o).*Field);
+    };
     m.set = [](SerialObject& o, const Variant& v) -> bool {
         auto c = assign<T>(v);
         if (!c)
@@ -150,7 +112,9 @@ MemberInfo readOnly(const char* name, std::optional<MemberType> declared = std::
     m.name = name;
     m.type = declared ? *declared : Declared<T>::type;
     m.readOnly = true;
-    m.get = [](const SerialObject& o) -> Variant { return Variant((static_cast<const C&>(o).*Getter)()); };
+    m.get = [](const SerialObject& o) -> Variant {
+        return Variant((static_cast<const C&>(o).*Getter)());
+    };
     return m;
 }
 
@@ -178,8 +142,7 @@ MemberInfo property(const char* name, std::optional<MemberType> declared = std::
 }
 
 // The enumerator member of a collection class.
-template <auto Fn>
-MemberInfo enumerator(const char* name) {
+template <auto Fn> MemberInfo enumerator(const char* name) {
     using C = typename PointerTraits<decltype(Fn)>::Class;
     MemberInfo m;
     m.name = name;

@@ -29,7 +29,8 @@ qint32 itemImage(bool enabled, bool linked, qint32 attribute, qint32 itemType) {
     if (itemType != 1 && itemType != 2)
         itemType = 0;
     const int index = (enabled ? 1 : 0) + (linked ? 2 : 0) + (attribute != 2 ? 4 : 0) +
-                      (attribute != 1 ? 8 : 0) + (itemType == 2 ? 16 : 0) + (itemType == 1 ? 32 : 0);
+                      (attribute != 1 ? 8 : 0) + (itemType == 2 ? 16 : 0) +
+                      (itemType == 1 ? 32 : 0);
     return table[size_t(index)];
 }
 
@@ -67,7 +68,8 @@ void DispTreeImageCtrl(TreeNode& node, bool enabled, qint32 controllerType) {
     node.setSelectedImage(image);
 }
 
-void DispTreeImageItem(TreeNode& node, bool enabled, bool linked, qint32 attribute, qint32 itemType) {
+void DispTreeImageItem(TreeNode& node, bool enabled, bool linked, qint32 attribute,
+                       qint32 itemType) {
     auto* item = dynamic_cast<clsPellorItem*>(node.tag().get());
     if (!item)
         return;
@@ -79,7 +81,8 @@ void DispTreeImageItem(TreeNode& node, bool enabled, bool linked, qint32 attribu
 
 void LinkItemImage(TreeNode& node) {
     if (const auto* item = dynamic_cast<const clsPellorItem*>(node.tag().get()))
-        DispTreeImageItem(node, item->m_bEnabled, !item->LinkItem.isEmpty(), item->m_lAttribute, item->m_lType);
+        DispTreeImageItem(node, item->m_bEnabled, !item->LinkItem.isEmpty(), item->m_lAttribute,
+                          item->m_lType);
 }
 
 } // namespace pellor::NodeImages

@@ -30,7 +30,8 @@ qint32 insertedItemImage(qint32 itemType);
 // m_lImageIndex, so the document keeps the image the node shows. Nodes whose Tag is not a
 // controller (or item) keep their images.
 void DispTreeImageCtrl(TreeNode& node, bool enabled, qint32 controllerType);
-void DispTreeImageItem(TreeNode& node, bool enabled, bool linked, qint32 attribute, qint32 itemType);
+void DispTreeImageItem(TreeNode& node, bool enabled, bool linked, qint32 attribute,
+                       qint32 itemType);
 // Refreshes an item node's image from the item's own fields.
 void LinkItemImage(TreeNode& node);
 

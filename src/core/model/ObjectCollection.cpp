@@ -6,14 +6,14 @@ namespace pellor {
 
 const ClassInfo& ObjectCollection::staticClassInfo() {
     using namespace members;
-    static const ClassInfo info("Collection",
-                                {
-                                    method<ObjectCollection, &ObjectCollection::methodAdd>("Add"),
-                                    method<ObjectCollection, &ObjectCollection::methodCount>("Count"),
-                                    method<ObjectCollection, &ObjectCollection::methodItem>("Item"),
-                                    method<ObjectCollection, &ObjectCollection::methodRemove>("Remove"),
-                                    enumerator<&ObjectCollection::enumerate>("_NewEnum"),
-                                });
+    static const ClassInfo info(
+        "Collection", {
+                          method<ObjectCollection, &ObjectCollection::methodAdd>("Add"),
+                          method<ObjectCollection, &ObjectCollection::methodCount>("Count"),
+                          method<ObjectCollection, &ObjectCollection::methodItem>("Item"),
+                          method<ObjectCollection, &ObjectCollection::methodRemove>("Remove"),
+                          enumerator<&ObjectCollection::enumerate>("_NewEnum"),
+                      });
     return info;
 }
 

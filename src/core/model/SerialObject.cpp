@@ -17,7 +17,8 @@ bool SerialObject::setProperty(std::string_view name, const Variant& value) {
     return m->set(*this, value);
 }
 
-bool SerialObject::invoke(std::string_view name, const std::vector<Variant>& args, Variant& result) {
+bool SerialObject::invoke(std::string_view name, const std::vector<Variant>& args,
+                          Variant& result) {
     const MemberInfo* m = classInfo().find(name);
     if (!m || m->kind != MemberKind::Method || !m->invoke)
         return false;

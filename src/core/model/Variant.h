@@ -29,8 +29,7 @@ public:
     Variant(const char16_t* v) : m_v(QString::fromUtf16(v)) {}
     Variant(const char*) = delete; // would silently become a Boolean
     Variant(ObjectRef v) : m_v(std::move(v)) {}
-    template <class T>
-    Variant(std::shared_ptr<T> v) : m_v(ObjectRef(std::move(v))) {}
+    template <class T> Variant(std::shared_ptr<T> v) : m_v(ObjectRef(std::move(v))) {}
 
     static Variant nothing() { return Variant(ObjectRef()); }
 
@@ -52,10 +51,7 @@ public:
     QString text() const;
 
     const QString* stringPtr() const { return std::get_if<QString>(&m_v); }
-    template <class T>
-    const T* get() const {
-        return std::get_if<T>(&m_v);
-    }
+    template <class T> const T* get() const { return std::get_if<T>(&m_v); }
 
     bool operator==(const Variant& o) const { return m_v == o.m_v; }
 

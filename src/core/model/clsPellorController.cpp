@@ -15,46 +15,34 @@ clsPellorController::~clsPellorController() = default;
 const ClassInfo& clsPellorController::staticClassInfo() {
     using namespace members;
     using C = clsPellorController;
-    static const ClassInfo info("clsPellorController",
-                                {
-                                    PELLOR_FIELD(C, m_strProvider),
-                                    PELLOR_FIELD(C, m_strMachine),
-                                    PELLOR_FIELD(C, m_strCtrlName),
-                                    PELLOR_FIELD(C, m_strParam),
-                                    PELLOR_FIELD(C, m_lSamplingRate),
-                                    PELLOR_FIELD(C, m_bDistribute),
-                                    PELLOR_FIELD(C, m_bDescription),
-                                    PELLOR_FIELD(C, m_strDescription),
-                                    PELLOR_FIELD(C, m_bEnabled),
-                                    PELLOR_FIELD(C, m_lImageIndex),
-                                    PELLOR_FIELD(C, m_bStartup),
-                                    PELLOR_FIELD(C, m_bUseHistory),
-                                    PELLOR_FIELD(C, m_lPriority),
-                                    PELLOR_FIELD(C, m_lType),
-                                    PELLOR_FIELD(C, m_lTimeStamp),
-                                    PELLOR_FIELD(C, m_bWriteToCache),
-                                    PELLOR_FIELD(C, m_bWDT),
-                                    PELLOR_FIELD(C, m_lWDTCount),
-                                    PELLOR_FIELD(C, m_lWDTAction),
-                                    PELLOR_FIELD(C, m_bUseTrigger),
-                                    PELLOR_FIELD(C, m_mapTrigger),
-                                    PELLOR_FIELD(C, m_bAutoReconn),
-                                    PELLOR_FIELD(C, m_lRecCount),
-                                    PELLOR_FIELD(C, m_lRecInterval),
-                                    PELLOR_FIELD(C, m_bScript),
-                                    PELLOR_FIELD(C, m_strScript),
-                                    PELLOR_FIELD(C, m_bNotSafeMode),
-                                    readOnly<&C::ClassAttribute>("ClassAttribute"),
-                                    PELLOR_FIELD(C, RSQLCtrlName),
-                                });
+    static const ClassInfo info(
+        "clsPellorController",
+        {
+            PELLOR_FIELD(C, m_strProvider),   PELLOR_FIELD(C, m_strMachine),
+            PELLOR_FIELD(C, m_strCtrlName),   PELLOR_FIELD(C, m_strParam),
+            PELLOR_FIELD(C, m_lSamplingRate), PELLOR_FIELD(C, m_bDistribute),
+            PELLOR_FIELD(C, m_bDescription),  PELLOR_FIELD(C, m_strDescription),
+            PELLOR_FIELD(C, m_bEnabled),      PELLOR_FIELD(C, m_lImageIndex),
+            PELLOR_FIELD(C, m_bStartup),      PELLOR_FIELD(C, m_bUseHistory),
+            PELLOR_FIELD(C, m_lPriority),     PELLOR_FIELD(C, m_lType),
+            PELLOR_FIELD(C, m_lTimeStamp),    PELLOR_FIELD(C, m_bWriteToCache),
+            PELLOR_FIELD(C, m_bWDT),          PELLOR_FIELD(C, m_lWDTCount),
+            PELLOR_FIELD(C, m_lWDTAction),    PELLOR_FIELD(C, m_bUseTrigger),
+            PELLOR_FIELD(C, m_mapTrigger),    PELLOR_FIELD(C, m_bAutoReconn),
+            PELLOR_FIELD(C, m_lRecCount),     PELLOR_FIELD(C, m_lRecInterval),
+            PELLOR_FIELD(C, m_bScript),       PELLOR_FIELD(C, m_strScript),
+            PELLOR_FIELD(C, m_bNotSafeMode),  readOnly<&C::ClassAttribute>("ClassAttribute"),
+            PELLOR_FIELD(C, RSQLCtrlName),
+        });
     return info;
 }
 
 const QString& clsPellorController::defaultScript() {
-    static const QString script = QStringLiteral("Sub Main()\r\n"
-                                                 "\t' MyCtrl(\"I1\").Value = 123\r\n"
-                                                 "\t' MyCtrl(\"I2\").Value = MyCtrl(\"I1\").Value\r\n"
-                                                 "End Sub");
+    static const QString script =
+        QStringLiteral("Sub Main()\r\n"
+                       "\t' MyCtrl(\"I1\").Value = 123\r\n"
+                       "\t' MyCtrl(\"I2\").Value = MyCtrl(\"I1\").Value\r\n"
+                       "End Sub");
     return script;
 }
 

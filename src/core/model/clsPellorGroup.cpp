@@ -7,11 +7,12 @@ namespace pellor {
 const ClassInfo& clsPellorGroup::staticClassInfo() {
     using namespace members;
     using C = clsPellorGroup;
-    static const ClassInfo info("clsPellorGroup", {
-                                                      PELLOR_FIELD(C, m_strGrpName),
-                                                      PELLOR_FIELD(C, m_strCtrlName),
-                                                      readOnly<&C::ClassAttribute>("ClassAttribute"),
-                                                  });
+    static const ClassInfo info("clsPellorGroup",
+                                {
+                                    PELLOR_FIELD(C, m_strGrpName),
+                                    PELLOR_FIELD(C, m_strCtrlName),
+                                    readOnly<&C::ClassAttribute>("ClassAttribute"),
+                                });
     return info;
 }
 

@@ -135,11 +135,12 @@ bool clsPellorItem::Initialize(const QString& CtrlName, const QString& ItemName)
     return true;
 }
 
-std::shared_ptr<clsPellorItem> clsPellorItem::Copy(const QString& CtrlName, const QString& NewName) const {
+std::shared_ptr<clsPellorItem> clsPellorItem::Copy(const QString& CtrlName,
+                                                   const QString& NewName) const {
     // Members the copy does not take over: its names come from Initialize, and these keep
     // the defaults of a new item.
     static constexpr std::array<std::string_view, 8> kept = {
-        "m_strItemName", "m_strCtrlName", "m_lType",   "m_lDataType",
+        "m_strItemName", "m_strCtrlName", "m_lType",     "m_lDataType",
         "m_lBLOBSize",   "m_strBLOB",     "m_strEUUnit", "IsGroupMember"};
     auto copy = std::make_shared<clsPellorItem>();
     copy->Initialize(CtrlName, NewName.isEmpty() ? m_strItemName : NewName);
@@ -154,7 +155,8 @@ std::shared_ptr<clsPellorItem> clsPellorItem::Copy(const QString& CtrlName, cons
     return copy;
 }
 
-void clsPellorItem::GetGroupAndItemName(QString& strResGrp, QString& strResItem, qint32& lSepPos) const {
+void clsPellorItem::GetGroupAndItemName(QString& strResGrp, QString& strResItem,
+                                        qint32& lSepPos) const {
     strResGrp.clear();
     strResItem.clear();
     if (!IsGroupMember) {

@@ -22,7 +22,8 @@ public:
     // A new item of controller CtrlName named NewName (this item's name when empty) with this
     // item's settings; type, data type, BLOB fields, unit and group membership keep their
     // defaults.
-    std::shared_ptr<clsPellorItem> Copy(const QString& CtrlName, const QString& NewName = QString()) const;
+    std::shared_ptr<clsPellorItem> Copy(const QString& CtrlName,
+                                        const QString& NewName = QString()) const;
     qint16 ClassAttribute() const { return 2; }
 
     // Splits m_strItemName into group and bare item name. lSepPos is the position of the "]"
@@ -65,10 +66,10 @@ public:
     QString m_strInitData;
     qint32 m_lInitDataType = 3;
     QString m_strOption;
-    qint32 m_lDataType = 0;  // not reset
-    qint32 m_lBLOBSize = 0;  // not reset
-    QString m_strBLOB;       // not reset
-    QString m_strEUUnit;     // not reset
+    qint32 m_lDataType = 0; // not reset
+    qint32 m_lBLOBSize = 0; // not reset
+    QString m_strBLOB;      // not reset
+    QString m_strEUUnit;    // not reset
     bool m_bMaskEnabled = false;
     qint32 m_lMask = 0;
     bool m_bBCD = false;
@@ -83,9 +84,9 @@ public:
     bool m_bCompArrays = false;
     bool m_bExtrLink = false;
     qint32 m_lLinkProp = 0;
-    QString m_strItemName; // not reset
-    QString m_strCtrlName; // not reset
-    QString LinkItem;      // item references separated by commas
+    QString m_strItemName;      // not reset
+    QString m_strCtrlName;      // not reset
+    QString LinkItem;           // item references separated by commas
     bool IsGroupMember = false; // not reset
 };
 

@@ -12,16 +12,15 @@ clsPellorTriggerItem::clsPellorTriggerItem() {
 const ClassInfo& clsPellorTriggerItem::staticClassInfo() {
     using namespace members;
     using C = clsPellorTriggerItem;
-    static const ClassInfo info("clsPellorTriggerItem",
-                                {
-                                    PELLOR_FIELD(C, m_strName),
-                                    enumerator<&C::NewEnum>("NewEnum"),
-                                    readOnly<&C::Count>("Count"),
-                                    method<C, &C::methodAdd>("add"),
-                                    method<C, &C::methodAddNew>("AddNew"),
-                                    method<C, &C::methodRemove>("Remove"),
-                                    method<C, &C::methodItem>("Item"),
-                                });
+    static const ClassInfo info("clsPellorTriggerItem", {
+                                                            PELLOR_FIELD(C, m_strName),
+                                                            enumerator<&C::NewEnum>("NewEnum"),
+                                                            readOnly<&C::Count>("Count"),
+                                                            method<C, &C::methodAdd>("add"),
+                                                            method<C, &C::methodAddNew>("AddNew"),
+                                                            method<C, &C::methodRemove>("Remove"),
+                                                            method<C, &C::methodItem>("Item"),
+                                                        });
     return info;
 }
 

@@ -10,7 +10,8 @@ namespace pellor {
 
 ConfigDocument::ConfigDocument(ProgramState& state) : m_state(state) {}
 
-bool ConfigDocument::load(const QString& path, const std::shared_ptr<NodeTree>& tree, qint32 rootImage) {
+bool ConfigDocument::load(const QString& path, const std::shared_ptr<NodeTree>& tree,
+                          qint32 rootImage) {
     m_error.clear();
     tree->clear();
     m_state.resetControllerCount();

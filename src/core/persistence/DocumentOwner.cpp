@@ -35,11 +35,13 @@ ObjectRef DocumentOwner::CreateObjectByName(std::string_view name) {
     if (name == "clsPellorTriggerInfo")
         return std::make_shared<clsPellorTriggerInfo>();
     // A class the document may not hold: its content would land in the wrong object.
-    m_serializer.abortRead(QStringLiteral("unknown class <%1>").arg(QString::fromUtf8(name.data(), qsizetype(name.size()))));
+    m_serializer.abortRead(QStringLiteral("unknown class <%1>")
+                               .arg(QString::fromUtf8(name.data(), qsizetype(name.size()))));
     return {};
 }
 
-ObjectRef DocumentOwner::RequestTargetNode(std::string_view NodeName, const QString&, const QString&) {
+ObjectRef DocumentOwner::RequestTargetNode(std::string_view NodeName, const QString&,
+                                           const QString&) {
     if (NodeName == "INodes" && m_serializer.Tag.text() == u"INodes")
         return m_tree;
     return {};
@@ -55,7 +57,8 @@ bool DocumentOwner::inspectsPropertyValue(const SerialObject& object, std::strin
     return false;
 }
 
-void DocumentOwner::LetPropertyValue(SerialObject& object, std::string_view name, Variant& value, bool& bDone) {
+void DocumentOwner::LetPropertyValue(SerialObject& object, std::string_view name, Variant& value,
+                                     bool& bDone) {
     if (object.objectKind() == ObjectKind::Node) {
         if (name == "ForeColor") {
             // The node and its object are complete: show the image the object calls for.

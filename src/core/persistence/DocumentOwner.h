@@ -23,9 +23,12 @@ public:
     void setProgressHandler(std::function<void()> handler) { m_progress = std::move(handler); }
 
     ObjectRef CreateObjectByName(std::string_view ObjectName) override;
-    ObjectRef RequestTargetNode(std::string_view NodeName, const QString& sType, const QString& sName) override;
-    bool inspectsPropertyValue(const SerialObject& oSourceObject, std::string_view sName) const override;
-    void LetPropertyValue(SerialObject& oSourceObject, std::string_view sName, Variant& vValue, bool& bDone) override;
+    ObjectRef RequestTargetNode(std::string_view NodeName, const QString& sType,
+                                const QString& sName) override;
+    bool inspectsPropertyValue(const SerialObject& oSourceObject,
+                               std::string_view sName) const override;
+    void LetPropertyValue(SerialObject& oSourceObject, std::string_view sName, Variant& vValue,
+                          bool& bDone) override;
 
 private:
     ProgramState& m_state;

@@ -37,7 +37,8 @@ bool isBlank(const std::string& utf8) {
 
 } // namespace
 
-ObjectGraphReader::ObjectGraphReader(const clsNodesSerializer& settings, SerializerEvents* events, QString source)
+ObjectGraphReader::ObjectGraphReader(const clsNodesSerializer& settings, SerializerEvents* events,
+                                     QString source)
     : m_settings(settings), m_events(events), m_source(std::move(source)) {}
 
 ObjectGraphReader::~ObjectGraphReader() {
@@ -97,7 +98,8 @@ bool ObjectGraphReader::parseChunk(const char* data, int length, bool isFinal) {
         return false;
     if (rc != 0 || !m_parser->wellFormed) {
         const xmlError* e = xmlCtxtGetLastError(m_parser);
-        fail(e && e->message ? QString::fromUtf8(e->message).trimmed() : QStringLiteral("the XML is not well-formed"));
+        fail(e && e->message ? QString::fromUtf8(e->message).trimmed()
+                             : QStringLiteral("the XML is not well-formed"));
         return false;
     }
     return true;
@@ -148,8 +150,8 @@ void ObjectGraphReader::abort(const QString& why) {
 
 void ObjectGraphReader::onStart(void* self, const xmlChar* name, const xmlChar** atts) {
     static const char* const none[] = {nullptr};
-    static_cast<ObjectGraphReader*>(self)->startElement(reinterpret_cast<const char*>(name),
-                                                        atts ? reinterpret_cast<const char**>(atts) : none);
+    static_cast<ObjectGraphReader*>(self)->startElement(
+        reinterpret_cast<const char*>(name), atts ? reinterpret_cast<const char**>(atts) : none);
 }
 
 void ObjectGraphReader::onEnd(void* self, const xmlChar* name) {
@@ -171,11 +173,14 @@ void ObjectGraphReader::onText(void* self, const xmlChar* text, int len) {
 }
 
 void ObjectGraphReader::onDoctype(void* self, const xmlChar*, const xmlChar*, const xmlChar*) {
-    static_cast<ObjectGraphReader*>(self)->fail(QStringLiteral("document type declarations are not accepted"));
+    static_cast<ObjectGraphReader*>(self)->fail(
+        QStringLiteral("document type declarations are not accepted"));
 }
 
-void ObjectGraphReader::onEntityDecl(void* self, const xmlChar*, int, const xmlChar*, const xmlChar*, xmlChar*) {
-    static_cast<ObjectGraphReader*>(self)->fail(QStringLiteral("entity declarations are not accepted"));
+void ObjectGraphReader::onEntityDecl(void* self, const xmlChar*, int, const xmlChar*,
+                                     const xmlChar*, xmlChar*) {
+    static_cast<ObjectGraphReader*>(self)->fail(
+        QStringLiteral("entity declarations are not accepted"));
 }
 
 void ObjectGraphReader::onDiagnostic(void*, const char*, ...) {
@@ -223,15 +228,18 @@ void ObjectGraphReader::startElement(const char* name, const char* const* atts) 
         else if (std::strcmp(key, "Property") == 0)
             property = value;
         else if (std::strcmp(key, "VT") == 0)
-            m_vt = std::strcmp(value, "8") == 0 ? 8 : qint32(NumberText::val(QString::fromUtf8(value)));
+            m_vt = std::strcmp(value, "8") == 0 ? 8
+                                                : qint32(NumberText::val(QString::fromUtf8(value)));
         // "Parent" and any other attribute are ignored
     }
 
     ObjectRef current = m_stack.empty() ? ObjectRef() : m_stack.back().object;
     if (m_depth == 1 && !current && !m_stack.empty()) {
-        ObjectRef target = m_events ? m_events->RequestTargetNode(name, type, nodeName) : ObjectRef();
+        ObjectRef target =
+            m_events ? m_events->RequestTargetNode(name, type, nodeName) : ObjectRef();
         if (!target) {
-            fail(QStringLiteral("the root element <%1> is not accepted here").arg(QString::fromUtf8(name)));
+            fail(QStringLiteral("the root element <%1> is not accepted here")
+                     .arg(QString::fromUtf8(name)));
             return;
         }
         m_stack.back().object = target;

@@ -55,7 +55,8 @@ private:
     static void onEnd(void* self, const XmlChar* name);
     static void onText(void* self, const XmlChar* text, int len);
     static void onDoctype(void* self, const XmlChar*, const XmlChar*, const XmlChar*);
-    static void onEntityDecl(void* self, const XmlChar*, int, const XmlChar*, const XmlChar*, XmlChar*);
+    static void onEntityDecl(void* self, const XmlChar*, int, const XmlChar*, const XmlChar*,
+                             XmlChar*);
     static void onDiagnostic(void* self, const char* format, ...);
 
     bool parseChunk(const char* data, int length, bool isFinal);

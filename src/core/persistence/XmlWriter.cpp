@@ -171,7 +171,8 @@ void XmlWriter::putEscaped(QStringView value) {
                 // A high surrogate followed by a low one is one character; anything else is
                 // left out. The pair may straddle the slice end, so look at the whole text.
                 if (s < end && *s >= 0xDC00 && *s <= 0xDFFF) {
-                    const char32_t u = 0x10000 + ((char32_t(c) - 0xD800) << 10) + (char32_t(*s++) - 0xDC00);
+                    const char32_t u =
+                        0x10000 + ((char32_t(c) - 0xD800) << 10) + (char32_t(*s++) - 0xDC00);
                     *p++ = char(0xF0 | (u >> 18));
                     *p++ = char(0x80 | ((u >> 12) & 0x3F));
                     *p++ = char(0x80 | ((u >> 6) & 0x3F));

@@ -80,7 +80,8 @@ bool clsNodesSerializer::setError(const QString& e) {
 
 // ---- writing ----
 
-const std::vector<clsNodesSerializer::MemberFlags>& clsNodesSerializer::flagsFor(const ClassInfo& info) {
+const std::vector<clsNodesSerializer::MemberFlags>&
+clsNodesSerializer::flagsFor(const ClassInfo& info) {
     if (auto it = m_flagCache.find(&info); it != m_flagCache.end())
         return it->second;
     std::vector<MemberFlags> flags;
@@ -173,7 +174,8 @@ void clsNodesSerializer::writeNodeChain(XmlWriter& w, const TreeNode* first, qin
             writeObject(w, *n, index, nullptr);
 }
 
-void clsNodesSerializer::writeObject(XmlWriter& w, const SerialObject& obj, qint32 index, const char* propertyName) {
+void clsNodesSerializer::writeObject(XmlWriter& w, const SerialObject& obj, qint32 index,
+                                     const char* propertyName) {
     if (m_ignoreObjects.count(&obj))
         return;
     const ClassInfo& info = obj.classInfo();
@@ -207,9 +209,11 @@ void clsNodesSerializer::writeObject(XmlWriter& w, const SerialObject& obj, qint
     w.endElement(info.typeNameUtf8());
 }
 
-bool clsNodesSerializer::writeDocument(const SerialObject& source, QIODevice* device, const QString& encoding) {
+bool clsNodesSerializer::writeDocument(const SerialObject& source, QIODevice* device,
+                                       const QString& encoding) {
     XmlWriter w(device);
-    const QByteArray declaration = "<?xml version=\"1.0\" encoding=\"" + encoding.toLatin1() + "\"?>\r\n";
+    const QByteArray declaration =
+        "<?xml version=\"1.0\" encoding=\"" + encoding.toLatin1() + "\"?>\r\n";
     w.writeRaw(declaration.constData(), declaration.size());
     writeObject(w, source, 0, nullptr);
     if (!w.flush())
@@ -232,7 +236,8 @@ bool clsNodesSerializer::SerializeFile(const SerialObject& SourceObject, const Q
     m_error.clear();
     QSaveFile file(sXMLFile);
     if (!file.open(QIODevice::WriteOnly))
-        return setError(QStringLiteral("%1: cannot be written: %2").arg(sXMLFile, file.errorString()));
+        return setError(
+            QStringLiteral("%1: cannot be written: %2").arg(sXMLFile, file.errorString()));
     if (UTF8) {
         // The bytes are UTF-8, so the declaration says so.
         if (!writeDocument(SourceObject, &file, QStringLiteral("UTF-8")))
@@ -248,7 +253,8 @@ bool clsNodesSerializer::SerializeFile(const SerialObject& SourceObject, const Q
             bytes = *DocumentEncoding::fromUnicode(text, "System") + "\r\n";
         }
         if (file.write(bytes) != bytes.size())
-            return setError(QStringLiteral("%1: cannot be written: %2").arg(sXMLFile, file.errorString()));
+            return setError(
+                QStringLiteral("%1: cannot be written: %2").arg(sXMLFile, file.errorString()));
     }
     QString why;
     if (!SafeFile::commit(file, &why))
@@ -268,7 +274,8 @@ bool clsNodesSerializer::readUtf8Bytes(const QByteArray& utf8, ObjectRef target,
     return ok ? true : setError(reader.errorString());
 }
 
-bool clsNodesSerializer::readUtf8Device(QIODevice& file, ObjectRef target, ObjectRef nodes, const QString& source) {
+bool clsNodesSerializer::readUtf8Device(QIODevice& file, ObjectRef target, ObjectRef nodes,
+                                        const QString& source) {
     ObjectGraphReader reader(*this, m_owner, source);
     m_reader = &reader;
     reader.begin(std::move(target), std::move(nodes));
@@ -277,16 +284,20 @@ bool clsNodesSerializer::readUtf8Device(QIODevice& file, ObjectRef target, Objec
     return ok ? true : setError(reader.errorString());
 }
 
-bool clsNodesSerializer::Deserialize(ObjectRef TargetObject, const QString& sXML, ObjectRef TargetNodes) {
+bool clsNodesSerializer::Deserialize(ObjectRef TargetObject, const QString& sXML,
+                                     ObjectRef TargetNodes) {
     m_error.clear();
-    return readUtf8Bytes(sXML.toUtf8(), std::move(TargetObject), std::move(TargetNodes), QStringLiteral("XML text"));
+    return readUtf8Bytes(sXML.toUtf8(), std::move(TargetObject), std::move(TargetNodes),
+                         QStringLiteral("XML text"));
 }
 
-bool clsNodesSerializer::DeserializeFile(ObjectRef TargetObject, const QString& sXMLFile, ObjectRef TargetNodes) {
+bool clsNodesSerializer::DeserializeFile(ObjectRef TargetObject, const QString& sXMLFile,
+                                         ObjectRef TargetNodes) {
     m_error.clear();
     QFile file(sXMLFile);
     if (!file.open(QIODevice::ReadOnly))
-        return setError(QStringLiteral("%1: cannot be opened: %2").arg(sXMLFile, file.errorString()));
+        return setError(
+            QStringLiteral("%1: cannot be opened: %2").arg(sXMLFile, file.errorString()));
 
     if (UTF8) {
         const QByteArray head = file.peek(102);
@@ -296,23 +307,27 @@ bool clsNodesSerializer::DeserializeFile(ObjectRef TargetObject, const QString& 
         if (declared.compare(u"shift_jis", Qt::CaseInsensitive) == 0) {
             const auto utf8 = DocumentEncoding::toUtf8(file.readAll(), "Shift_JIS");
             if (!utf8)
-                return setError(QStringLiteral("%1: the text is not valid Shift_JIS").arg(sXMLFile));
+                return setError(
+                    QStringLiteral("%1: the text is not valid Shift_JIS").arg(sXMLFile));
             return readUtf8Bytes(*utf8, std::move(TargetObject), std::move(TargetNodes), sXMLFile);
         }
         if (declared.isEmpty())
-            return setError(QStringLiteral("%1: the file does not start with an XML declaration naming its "
-                                           "encoding")
-                                .arg(sXMLFile));
-        return setError(QStringLiteral("%1: the encoding \"%2\" is not supported (UTF-8 or Shift_JIS)")
-                            .arg(sXMLFile, declared));
+            return setError(
+                QStringLiteral("%1: the file does not start with an XML declaration naming its "
+                               "encoding")
+                    .arg(sXMLFile));
+        return setError(
+            QStringLiteral("%1: the encoding \"%2\" is not supported (UTF-8 or Shift_JIS)")
+                .arg(sXMLFile, declared));
     }
 
     const QByteArray bytes = file.readAll();
     std::optional<QByteArray> utf8;
     if (Unicode) {
         if (!bytes.startsWith("\xFF\xFE"))
-            return setError(QStringLiteral("%1: the file does not start with the UTF-16 byte-order mark FF FE")
-                                .arg(sXMLFile));
+            return setError(
+                QStringLiteral("%1: the file does not start with the UTF-16 byte-order mark FF FE")
+                    .arg(sXMLFile));
         utf8 = DocumentEncoding::toUtf8(bytes.mid(2), "UTF-16LE");
     } else {
         utf8 = DocumentEncoding::toUtf8(bytes, "System");

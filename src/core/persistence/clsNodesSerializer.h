@@ -78,7 +78,8 @@ private:
     void writeProperty(XmlWriter& w, const MemberInfo& m, const Variant& value);
     const std::vector<MemberFlags>& flagsFor(const ClassInfo& info);
     bool readUtf8Device(QIODevice& file, ObjectRef target, ObjectRef nodes, const QString& source);
-    bool readUtf8Bytes(const QByteArray& utf8, ObjectRef target, ObjectRef nodes, const QString& source);
+    bool readUtf8Bytes(const QByteArray& utf8, ObjectRef target, ObjectRef nodes,
+                       const QString& source);
     bool setError(const QString& e);
 
     SerializerEvents* m_owner;
@@ -90,7 +91,8 @@ private:
     std::unordered_set<std::string> m_ignoreNames;
     std::unordered_set<std::string> m_objectNames;
     std::unordered_set<const SerialObject*> m_ignoreObjects;
-    std::unordered_map<const ClassInfo*, std::vector<MemberFlags>> m_flagCache; // node-based: entries stay put
+    std::unordered_map<const ClassInfo*, std::vector<MemberFlags>>
+        m_flagCache;                       // node-based: entries stay put
     ObjectGraphReader* m_reader = nullptr; // while a read runs
     QString m_error;
 };

@@ -188,8 +188,10 @@ std::optional<double> parseUtf8(std::string_view text) {
         return std::nullopt;
     double v = 0;
     const auto r = std::from_chars(t.data(), t.data() + t.size(), v, std::chars_format::general);
-    if (r.ec == std::errc::result_out_of_range || r.ec != std::errc() || r.ptr != t.data() + t.size())
-        return parse(QString::fromUtf8(text.data(), qsizetype(text.size()))); // exact rules for the rare cases
+    if (r.ec == std::errc::result_out_of_range || r.ec != std::errc() ||
+        r.ptr != t.data() + t.size())
+        return parse(QString::fromUtf8(text.data(),
+                                       qsizetype(text.size()))); // exact rules for the rare cases
     return v;
 }
 
