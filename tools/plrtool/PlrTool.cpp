@@ -93,6 +93,17 @@ int PlrTool::run(const QStringList& args) {
     return usage(QStringLiteral("unknown command '%1'").arg(command));
 }
 
+std::shared_ptr<NodeTree> PlrTool::readDocument(const QString& path) {
+    ProgramState state;
+    auto tree = std::make_shared<NodeTree>();
+    ConfigDocument document(state);
+    if (!document.load(path, tree, NodeImages::RootPellor)) {
+        m_err << "plrtool: " << document.errorString() << "\n";
+        return {};
+    }
+    return tree;
+}
+
 int PlrTool::stats(const QStringList& args) {
     if (wantsHelp(args)) {
         m_out << kStatsHelp;
@@ -100,13 +111,9 @@ int PlrTool::stats(const QStringList& args) {
     }
     if (args.size() != 1)
         return usage(QStringLiteral("stats takes exactly one FILE"));
-    ProgramState state;
-    auto tree = std::make_shared<NodeTree>();
-    ConfigDocument document(state);
-    if (!document.load(args[0], tree, NodeImages::RootPellor)) {
-        m_err << "plrtool: cannot read " << args[0] << ": " << document.errorString() << "\n";
+    const auto tree = readDocument(args[0]);
+    if (!tree)
         return 2;
-    }
     const Counts c = countNodes(*tree);
     m_out << "controllers=" << c.controllers << " groups=" << c.groups << " items=" << c.items
           << "\n";
@@ -120,15 +127,13 @@ int PlrTool::resave(const QStringList& args) {
     }
     if (args.size() != 2)
         return usage(QStringLiteral("resave takes IN and OUT"));
-    ProgramState state;
-    auto tree = std::make_shared<NodeTree>();
-    ConfigDocument document(state);
-    if (!document.load(args[0], tree, NodeImages::RootPellor)) {
-        m_err << "plrtool: cannot read " << args[0] << ": " << document.errorString() << "\n";
+    const auto tree = readDocument(args[0]);
+    if (!tree)
         return 2;
-    }
+    ProgramState state;
+    ConfigDocument document(state);
     if (!document.save(*tree, args[1])) {
-        m_err << "plrtool: cannot write " << args[1] << ": " << document.errorString() << "\n";
+        m_err << "plrtool: " << document.errorString() << "\n";
         return 2;
     }
     return 0;

@@ -2,8 +2,11 @@
 
 #include <QStringList>
 #include <QTextStream>
+#include <memory>
 
 namespace pellor {
+
+class NodeTree;
 
 // The headless command-line tool over the core library: commands on configuration
 // documents for people who script their configurations.
@@ -18,6 +21,8 @@ private:
     int stats(const QStringList& args);
     int resave(const QStringList& args);
     int usage(const QString& problem);
+    // Reads a document as the editor opens one; on failure says why on stderr and returns null.
+    std::shared_ptr<NodeTree> readDocument(const QString& path);
     static bool wantsHelp(const QStringList& args);
 
     QTextStream& m_out;

@@ -82,12 +82,7 @@ void NodeTree::clear() {
 }
 
 TreeNode* NodeTree::topLevelByText(const QString& text) const {
-    const auto range = m_topLevelTexts.equal_range(text.toCaseFolded());
-    TreeNode* first = nullptr;
-    for (auto it = range.first; it != range.second; ++it)
-        if (!first || it.value()->m_siblingIndex < first->m_siblingIndex)
-            first = it.value();
-    return first;
+    return TreeNode::firstWithText(m_topLevelTexts, text);
 }
 
 bool NodeTree::rekey(TreeNode* node, const QString& newKey) {

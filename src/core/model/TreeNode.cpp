@@ -71,15 +71,17 @@ TreeNode* TreeNode::previous() const {
     return s && m_siblingIndex > 0 ? (*s)[size_t(m_siblingIndex) - 1].get() : nullptr;
 }
 
-TreeNode* TreeNode::childByText(const QString& text) const {
-    if (!m_childTexts)
-        return nullptr;
-    const auto range = m_childTexts->equal_range(text.toCaseFolded());
+TreeNode* TreeNode::firstWithText(const QMultiHash<QString, TreeNode*>& index, const QString& text) {
+    const auto range = index.equal_range(text.toCaseFolded());
     TreeNode* first = nullptr;
     for (auto it = range.first; it != range.second; ++it)
         if (!first || it.value()->m_siblingIndex < first->m_siblingIndex)
             first = it.value();
     return first;
+}
+
+TreeNode* TreeNode::childByText(const QString& text) const {
+    return m_childTexts ? firstWithText(*m_childTexts, text) : nullptr;
 }
 
 QString TreeNode::FullPath() const {

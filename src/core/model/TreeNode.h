@@ -94,6 +94,8 @@ private:
     qint32 childrenCount() const { return childCount(); }
 
     const std::vector<std::shared_ptr<TreeNode>>* siblings() const;
+    // The earliest sibling among the nodes indexed under text's case-folded form.
+    static TreeNode* firstWithText(const QMultiHash<QString, TreeNode*>& index, const QString& text);
     void detach(); // forgets tree and parent for this subtree after removal
 
     NodeTree* m_tree;
