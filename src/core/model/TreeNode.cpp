@@ -19,12 +19,18 @@ qint32 imageFromVariant(const Variant& v) {
 
 TreeNode::~TreeNode() {
     // Take the subtree apart without recursion, so deep or wide trees cannot exhaust the stack.
+    // A child that someone else still holds no longer has a parent or a tree.
     std::vector<std::shared_ptr<TreeNode>> pending = std::move(m_children);
+    for (auto& c : pending)
+        c->m_parent = nullptr, c->m_tree = nullptr;
     while (!pending.empty()) {
         std::shared_ptr<TreeNode> n = std::move(pending.back());
         pending.pop_back();
-        for (auto& c : n->m_children)
+        for (auto& c : n->m_children) {
+            c->m_parent = nullptr;
+            c->m_tree = nullptr;
             pending.push_back(std::move(c));
+        }
         n->m_children.clear();
     }
 }

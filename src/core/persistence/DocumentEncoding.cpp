@@ -27,8 +27,18 @@ QString declaredEncoding(const QByteArray& head) {
     return original.mid(start, length);
 }
 
+namespace {
+// "System" is the code page of the locale; any other name is looked up.
+template <class Converter>
+Converter converterFor(const char* encoding) {
+    if (qstrcmp(encoding, "System") == 0)
+        return Converter(QStringConverter::System, QStringConverter::Flag::Stateless);
+    return Converter(encoding, QStringConverter::Flag::Stateless);
+}
+} // namespace
+
 std::optional<QByteArray> toUtf8(const QByteArray& bytes, const char* encoding) {
-    QStringDecoder decoder(encoding, QStringConverter::Flag::Stateless);
+    auto decoder = converterFor<QStringDecoder>(encoding);
     if (!decoder.isValid())
         return std::nullopt;
     const QString text = decoder(bytes);
@@ -38,7 +48,7 @@ std::optional<QByteArray> toUtf8(const QByteArray& bytes, const char* encoding) 
 }
 
 std::optional<QByteArray> fromUnicode(const QString& text, const char* encoding) {
-    QStringEncoder encoder(encoding, QStringConverter::Flag::Stateless);
+    auto encoder = converterFor<QStringEncoder>(encoding);
     if (!encoder.isValid())
         return std::nullopt;
     QByteArray bytes = encoder(text);

@@ -246,12 +246,11 @@ bool clsNodesSerializer::SerializeFile(const SerialObject& SourceObject, const Q
         QString text;
         if (!Serialize(SourceObject, text))
             return false;
-        QByteArray bytes;
-        if (Unicode) {
-            bytes = QByteArray("\xFF\xFE", 2) + *DocumentEncoding::fromUnicode(text, "UTF-16LE");
-        } else {
-            bytes = *DocumentEncoding::fromUnicode(text, "System") + "\r\n";
-        }
+        const auto encoded = DocumentEncoding::fromUnicode(text, Unicode ? "UTF-16LE" : "System");
+        if (!encoded)
+            return setError(QStringLiteral("%1: the text cannot be encoded").arg(sXMLFile));
+        const QByteArray bytes =
+            Unicode ? QByteArray("\xFF\xFE", 2) + *encoded : *encoded + QByteArray("\r\n");
         if (file.write(bytes) != bytes.size())
             return setError(
                 QStringLiteral("%1: cannot be written: %2").arg(sXMLFile, file.errorString()));

@@ -181,8 +181,11 @@ std::optional<double> parseUtf8(std::string_view text) {
         }
     if (!plain)
         return parse(QString::fromUtf8(text.data(), qsizetype(text.size())));
-    if (t.front() == '+')
+    if (t.front() == '+') {
         t.remove_prefix(1);
+        if (!t.empty() && t.front() == '-')
+            return std::nullopt; // one sign at most
+    }
     const size_t mantissa = (!t.empty() && t.front() == '-') ? 1 : 0;
     if (t.size() <= mantissa || !((t[mantissa] >= '0' && t[mantissa] <= '9') || t[mantissa] == '.'))
         return std::nullopt;

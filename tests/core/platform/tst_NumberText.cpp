@@ -98,10 +98,6 @@ void TestNumberText::isNumericAndParse() {
     const QByteArray utf8 = text.toUtf8();
     const auto fromUtf8 =
         NumberText::parseUtf8(std::string_view(utf8.constData(), size_t(utf8.size())));
-    QEXPECT_FAIL("plus then minus", "parseUtf8 drops a leading \"+\" and then accepts a \"-\"",
-                 Continue);
-    QEXPECT_FAIL("plus then minus, decimal",
-                 "parseUtf8 drops a leading \"+\" and then accepts a \"-\"", Continue);
     QCOMPARE(fromUtf8.has_value(), numeric);
     if (numeric && fromUtf8)
         QCOMPARE(*fromUtf8, value);
