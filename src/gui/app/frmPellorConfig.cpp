@@ -7,6 +7,7 @@ frmPellorConfig::frmPellorConfig(const ProgramVariant& variant, const QString& p
     : QMainWindow(parent), m_variant(variant), m_programName(programName) {
     setObjectName(QStringLiteral("frmPellorConfig"));
     setWindowTitle(m_programName + m_variant.titleSuffix);
+    resize(960, 640); // until a placement is stored for the user
 }
 
 } // namespace pellor
