@@ -20,17 +20,21 @@ std::shared_ptr<TreeNode> NodeTree::add(TreeNode* parent, const QString& key, co
         return {};
     if (!key.isEmpty() && m_byKey.contains(key))
         return {};
-    std::shared_ptr<TreeNode> node(new TreeNode(this, parent));
     auto& siblings = parent ? parent->m_children : m_topLevel;
+    if (m_observer)
+        m_observer->nodeAboutToBeAdded(parent, int(siblings.size()));
+    std::shared_ptr<TreeNode> node(new TreeNode(this, parent));
     node->m_siblingIndex = qint32(siblings.size());
     siblings.push_back(node);
     node->m_key = key;
     if (!key.isEmpty())
         m_byKey.insert(key, node.get());
-    node->setText(text);
+    node->reindexText(text);
     node->m_image = image;
     node->m_selectedImage = selectedImage;
     ++m_count;
+    if (m_observer)
+        m_observer->nodeAdded(node.get());
     return node;
 }
 
@@ -52,6 +56,8 @@ void NodeTree::forget(TreeNode* node) {
 void NodeTree::remove(TreeNode* node) {
     if (!node || node->m_tree != this)
         return;
+    if (m_observer)
+        m_observer->nodeAboutToBeRemoved(node);
     forget(node);
     TreeNode* parent = node->m_parent;
     auto& siblings = parent ? parent->m_children : m_topLevel;
@@ -68,9 +74,13 @@ void NodeTree::remove(TreeNode* node) {
     for (size_t i = at; i < siblings.size(); ++i)
         siblings[i]->m_siblingIndex = qint32(i);
     node->detach();
+    if (m_observer)
+        m_observer->nodeRemoved();
 }
 
 void NodeTree::clear() {
+    if (m_observer)
+        m_observer->treeAboutToBeCleared();
     for (auto& n : m_topLevel)
         n->detach();
     // TreeNode's destructor takes each subtree apart without recursion.
@@ -79,6 +89,8 @@ void NodeTree::clear() {
     m_byKey.clear();
     m_selected = nullptr;
     m_count = 0;
+    if (m_observer)
+        m_observer->treeCleared();
 }
 
 TreeNode* NodeTree::topLevelByText(const QString& text) const {

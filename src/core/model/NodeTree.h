@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/model/NodeTreeObserver.h"
 #include "core/model/TreeNode.h"
 
 #include <QHash>
@@ -36,6 +37,11 @@ public:
     // First top-level node whose text equals text without regard to case.
     TreeNode* topLevelByText(const QString& text) const;
 
+    // The view that follows the tree, or nullptr. Bulk work (loading a document) runs with
+    // no observer and tells the view once at the end.
+    void setObserver(NodeTreeObserver* observer) { m_observer = observer; }
+    NodeTreeObserver* observer() const { return m_observer; }
+
     TreeNode* selectedNode() const { return m_selected; }
     void setSelectedNode(TreeNode* node) { m_selected = node; }
 
@@ -48,6 +54,7 @@ private:
     QMultiHash<QString, TreeNode*> m_topLevelTexts;
     QHash<QString, TreeNode*> m_byKey;
     TreeNode* m_selected = nullptr;
+    NodeTreeObserver* m_observer = nullptr;
     qint32 m_count = 0;
 };
 

@@ -77,7 +77,8 @@ TreeNode* TreeNode::previous() const {
     return s && m_siblingIndex > 0 ? (*s)[size_t(m_siblingIndex) - 1].get() : nullptr;
 }
 
-TreeNode* TreeNode::firstWithText(const QMultiHash<QString, TreeNode*>& index, const QString& text) {
+TreeNode* TreeNode::firstWithText(const QMultiHash<QString, TreeNode*>& index,
+                                  const QString& text) {
     const auto range = index.equal_range(text.toCaseFolded());
     TreeNode* first = nullptr;
     for (auto it = range.first; it != range.second; ++it)
@@ -110,7 +111,12 @@ bool TreeNode::setKeyValue(const Variant& v) {
     return setKey(v.text());
 }
 
-void TreeNode::setText(const QString& text) {
+void TreeNode::changed() {
+    if (m_tree && m_tree->observer())
+        m_tree->observer()->nodeChanged(this);
+}
+
+void TreeNode::reindexText(const QString& text) {
     if (m_parent) {
         auto& index = m_parent->m_childTexts;
         if (!index)
@@ -122,6 +128,11 @@ void TreeNode::setText(const QString& text) {
         m_tree->m_topLevelTexts.insert(text.toCaseFolded(), this);
     }
     m_text = text;
+}
+
+void TreeNode::setText(const QString& text) {
+    reindexText(text);
+    changed();
 }
 
 bool TreeNode::isSelected() const {
@@ -155,13 +166,13 @@ Variant TreeNode::imageVariant() const {
     return imageToVariant(m_image);
 }
 void TreeNode::setImageVariant(const Variant& v) {
-    m_image = imageFromVariant(v);
+    setImage(imageFromVariant(v));
 }
 Variant TreeNode::selectedImageVariant() const {
     return imageToVariant(m_selectedImage);
 }
 void TreeNode::setSelectedImageVariant(const Variant& v) {
-    m_selectedImage = imageFromVariant(v);
+    setSelectedImage(imageFromVariant(v));
 }
 Variant TreeNode::expandedImageVariant() const {
     return imageToVariant(m_expandedImage);

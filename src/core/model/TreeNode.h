@@ -47,9 +47,9 @@ public:
     void setText(const QString& text);
 
     qint32 image() const { return m_image; }
-    void setImage(qint32 index) { m_image = index; }
+    void setImage(qint32 index) { m_image = index, changed(); }
     qint32 selectedImage() const { return m_selectedImage; }
-    void setSelectedImage(qint32 index) { m_selectedImage = index; }
+    void setSelectedImage(qint32 index) { m_selectedImage = index, changed(); }
     qint32 expandedImage() const { return m_expandedImage; }
     void setExpandedImage(qint32 index) { m_expandedImage = index; }
 
@@ -63,13 +63,13 @@ public:
     bool isVisible() const;
     void setVisible(bool v);
     bool isBold() const { return m_bold; }
-    void setBold(bool v) { m_bold = v; }
+    void setBold(bool v) { m_bold = v, changed(); }
     bool isChecked() const { return m_checked; }
     void setChecked(bool v) { m_checked = v; }
     qint32 backColor() const { return m_backColor; }
-    void setBackColor(qint32 c) { m_backColor = c; }
+    void setBackColor(qint32 c) { m_backColor = c, changed(); }
     qint32 foreColor() const { return m_foreColor; }
-    void setForeColor(qint32 c) { m_foreColor = c; }
+    void setForeColor(qint32 c) { m_foreColor = c, changed(); }
 
     const ObjectRef& tag() const { return m_tag; }
     void setTag(ObjectRef tag) { m_tag = std::move(tag); }
@@ -94,8 +94,11 @@ private:
     qint32 childrenCount() const { return childCount(); }
 
     const std::vector<std::shared_ptr<TreeNode>>* siblings() const;
+    void changed();                        // tells the tree's observer
+    void reindexText(const QString& text); // sets the text, keeps the parent's index right
     // The earliest sibling among the nodes indexed under text's case-folded form.
-    static TreeNode* firstWithText(const QMultiHash<QString, TreeNode*>& index, const QString& text);
+    static TreeNode* firstWithText(const QMultiHash<QString, TreeNode*>& index,
+                                   const QString& text);
     void detach(); // forgets tree and parent for this subtree after removal
 
     NodeTree* m_tree;
