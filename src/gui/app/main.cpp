@@ -1,7 +1,11 @@
 #include "core/app/ProgramState.h"
 #include "core/app/StartUp.h"
+#include "core/persistence/DefaultRegistry.h"
+#include "core/persistence/UserInterfaceLanguage.h"
 #include "core/platform/InstanceGuard.h"
 #include "core/platform/ProgramPaths.h"
+#include "core/platform/modLocale.h"
+#include "gui/app/WidgetPrompter.h"
 #include "gui/app/frmPellorConfig.h"
 
 #include <QApplication>
@@ -10,6 +14,7 @@
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("PellorConfig"));
 
     pellor::ProgramState state;
     const QString programName = pellor::ProgramPaths::programName();
@@ -25,7 +30,13 @@ int main(int argc, char* argv[]) {
             return 0;
     }
 
-    pellor::frmPellorConfig window(variant, programName);
-    window.show();
+    pellor::RegistryBackend& registry = pellor::defaultRegistry();
+    pellor::modLocale locale;
+    locale.InitLocale(pellor::requestedUserInterfaceLanguage(registry, variant));
+
+    pellor::WidgetPrompter prompter;
+    pellor::frmPellorConfig window({state, variant, programName, prompter, locale, registry});
+    if (!window.LoadMain())
+        return 1;
     return app.exec();
 }

@@ -58,6 +58,13 @@ std::unique_ptr<QProcess> TestSingleInstance::startEditor(const QStringList& arg
     auto editor = std::make_unique<QProcess>();
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), m_runtime->path());
+    // Settings, registry and data of the started editors stay inside the test's folder.
+    environment.insert(QStringLiteral("XDG_CONFIG_HOME"),
+                       m_runtime->path() + QStringLiteral("/config"));
+    environment.insert(QStringLiteral("XDG_DATA_HOME"),
+                       m_runtime->path() + QStringLiteral("/data"));
+    environment.insert(QStringLiteral("PELLOR_REGISTRY"),
+                       m_runtime->path() + QStringLiteral("/registry.reg"));
     environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
     editor->setProcessEnvironment(environment);
     editor->start(QStringLiteral(PELLOR_CONFIG_EXE), arguments);
