@@ -23,11 +23,13 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDir>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMimeData>
 #include <QScreen>
 #include <QSplitter>
@@ -235,6 +237,31 @@ void frmPellorConfig::SetStatusPicture(int panel, int imageIndex) {
     if (panel != 1)
         return; // only the message pane carries a picture
     m_ui.sbarPicture->setPixmap(imageIndex >= 0 ? ImageList::pixmap(imageIndex) : QPixmap());
+}
+
+void frmPellorConfig::ClearTabs() {
+    // The controls of the two pages by their names: lblCtrl_0, txtCtrl_n, chkCtrl_n, and the
+    // same for the item page.
+    for (const char* page : {"Ctrl", "Item"}) {
+        const QString suffix = QLatin1String(page);
+        for (QWidget* w : m_ui.tabProperty->findChildren<QWidget*>()) {
+            const QString name = w->objectName();
+            if (name == QStringLiteral("lbl%1_0").arg(suffix)) {
+                if (auto* label = qobject_cast<QLabel*>(w))
+                    label->clear();
+            } else if (name.startsWith(QStringLiteral("txt%1_").arg(suffix))) {
+                if (auto* edit = qobject_cast<QLineEdit*>(w))
+                    edit->clear();
+            } else if (name.startsWith(QStringLiteral("chk%1_").arg(suffix))) {
+                if (auto* check = qobject_cast<QCheckBox*>(w))
+                    check->setChecked(false);
+            }
+        }
+    }
+    m_ui.cmbProvider->setCurrentIndex(-1);
+    m_ui.cmbCtrlPriority->setCurrentIndex(-1);
+    m_ui.cmbTimeStamp->setCurrentIndex(-1);
+    m_ui.cmbItem->setCurrentIndex(m_ui.cmbItem->count() > 0 ? 0 : -1);
 }
 
 void frmPellorConfig::RebuildTitle() {

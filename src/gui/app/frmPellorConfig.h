@@ -59,6 +59,8 @@ public:
     void WriteMessagePane(int panel, const QString& text);
     void SetStatusPicture(int panel, int imageIndex);
     void RebuildTitle();
+    // Empties the controller and item pages (the workspace page and the objects stay).
+    void ClearTabs();
     // Shows a node as clicked: selects it, fills the status panels and the tree's tool tip.
     void NodeClick(TreeNode* node);
 

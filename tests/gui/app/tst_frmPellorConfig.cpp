@@ -15,6 +15,7 @@
 #include "gui/app/ClipboardFormats.h"
 #include "gui/app/frmPellorConfig.h"
 #include "gui/editor/ConfigTree.h"
+#include "gui/editor/ConfigTreeModel.h"
 
 #include <QAction>
 #include <QApplication>
@@ -382,6 +383,34 @@ private slots:
         QCOMPARE(e.window->configTree().nodes().selectedNode()->key(),
                  QStringLiteral("Engine\\RC1"));
         QCOMPARE(e.panel(2), QStringLiteral("RC1"));
+    }
+
+    void clearTabsEmptiesTheControllerAndItemPages() {
+        Editor e;
+        QVERIFY(e.window->LoadMain());
+        e.window->ui().cmbCtrlPriority->setCurrentIndex(2);
+        e.window->ui().cmbItem->setCurrentIndex(3);
+        e.window->ui().cmbTableType->setCurrentIndex(1);
+        e.window->ClearTabs();
+        QCOMPARE(e.window->ui().cmbCtrlPriority->currentIndex(), -1);
+        QCOMPARE(e.window->ui().cmbItem->currentIndex(), 0);
+        QCOMPARE(e.window->ui().cmbTableType->currentIndex(),
+                 1); // the workspace page is left alone
+    }
+
+    void opensADocumentWith100000ItemsUnderOneController() {
+        Editor e;
+        QVERIFY(e.window->LoadMain());
+        const QString doc = writeSmallDocument(e.path(QStringLiteral("big.plr")), 100000);
+        QVERIFY(e.window->OpenDocument(doc));
+        QCOMPARE(e.panel(5), QStringLiteral("100000"));
+        TreeNode* ctrl = e.window->configTree().nodes().nodeByKey(QStringLiteral("Engine\\RC1"));
+        QVERIFY(ctrl);
+        QCOMPARE(ctrl->childCount(), 100000);
+        QVERIFY(ctrl->childByText(QStringLiteral("i99999")));
+        QTreeView* view = e.window->ui().tvList;
+        view->expand(e.window->treeModel().indexOf(ctrl));
+        QCOMPARE(view->model()->rowCount(e.window->treeModel().indexOf(ctrl)), 100000);
     }
 
     void aLinkedItemShowsItsLinkAsTheTreeToolTip() {
