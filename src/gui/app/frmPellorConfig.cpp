@@ -1,7 +1,6 @@
 #include "gui/app/frmPellorConfig.h"
 
 #include "core/app/ProgramState.h"
-#include "core/app/TovanDataFolder.h"
 #include "core/model/NodeTree.h"
 #include "core/model/clsPellorItem.h"
 #include "core/model/clsPellorWorkspace.h"
@@ -27,7 +26,6 @@
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMimeData>
@@ -161,6 +159,9 @@ void frmPellorConfig::storePlacement() {
 bool frmPellorConfig::LoadMain() {
     // Phase 1.
     LocalizeForm(m_ctx.locale, this);
+    // The panels' starting texts are captions too ("Controller Name#3009").
+    for (int i = 1; i <= MainWindowUi::StatusPanelCount; ++i)
+        m_ui.sbarPanel[i]->setText(m_ctx.locale.TranslateCaption(m_ui.sbarPanel[i]->text()));
     if (m_ctx.variant.manualCaptionId > 0) {
         m_ui.mnuHelpItem[0]->setText(text(m_ctx.variant.manualCaptionId));
         m_ui.mnuHelpItem[0]->setData(text(m_ctx.variant.manualTagId));
@@ -385,15 +386,8 @@ void frmPellorConfig::SaveDocument(bool saveAs) {
         request.filter = text(112);
         request.defaultSuffix = QStringLiteral("xml");
         request.confirmOverwrite = true;
-        if (!path.isEmpty()) {
-            request.initialPath = path;
-        } else if (m_ctx.variant.documentInTovanDataFolder) {
-            const QString folder = tovanDataFolder();
-            QDir().mkpath(folder); // a failure shows in the dialog
-            request.initialPath = folder + u'/' + m_ctx.variant.defaultDocumentName;
-        } else {
-            request.initialPath = m_ctx.variant.defaultDocumentName;
-        }
+        // The current document, else the variant's default name (for Tovan in its data folder).
+        request.initialPath = path.isEmpty() ? m_settings->proposedDocumentPath() : path;
         const auto chosen = m_ctx.prompter.saveFileName(request);
         if (!chosen || chosen->isEmpty())
             return;

@@ -145,8 +145,10 @@ private slots:
         QVERIFY(root);
         QCOMPARE(root->key(), QStringLiteral("Engine"));
         QCOMPARE(root->image(), rootImage);
+        QCOMPARE(e.panel(2), QString()); // a new document empties the name panels
         QCOMPARE(e.panel(4), QStringLiteral("0"));
         QCOMPARE(e.panel(5), QStringLiteral("0"));
+        QCOMPARE(e.window->ui().sbarPanel[4]->toolTip(), e.text(3015));
         QCOMPARE(e.window->ui().tabProperty->isTabVisible(1), !robot);
         QCOMPARE(e.window->ui().tabProperty->isTabVisible(3), robot);
         QCOMPARE(e.window->ui().cmbAttr->count(), 3);
@@ -163,6 +165,7 @@ private slots:
         QCOMPARE(e.window->windowTitle(), QStringLiteral("PellorConfig - ") + doc);
         QCOMPARE(e.panel(4), QStringLiteral("1"));
         QCOMPARE(e.panel(5), QStringLiteral("3"));
+        QCOMPARE(e.panel(2), e.text(3009)); // the starting caption, in the current language
         QVERIFY(e.window->configTree().nodes().nodeByKey(QStringLiteral("Engine\\RC1\\I3")));
         QCOMPARE(e.window->configTree().defaultControllers(), QStringList{QStringLiteral("RC1")});
         QVERIFY(e.prompter.asked().isEmpty());
