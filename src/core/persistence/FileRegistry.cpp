@@ -1,5 +1,7 @@
 #include "core/persistence/FileRegistry.h"
 
+#include "core/platform/ProgramPaths.h"
+
 #include "core/persistence/RegistryTextReader.h"
 #include "core/persistence/RegistryTextWriter.h"
 #include "core/platform/PellorLog.h"
@@ -10,7 +12,6 @@
 #include <QFileInfo>
 #include <QLockFile>
 #include <QSaveFile>
-#include <QStandardPaths>
 #include <QStringDecoder>
 
 #include <unistd.h>
@@ -105,8 +106,7 @@ QString FileRegistry::defaultPath() {
     const QString configured = qEnvironmentVariable("PELLOR_REGISTRY");
     if (!configured.isEmpty())
         return configured;
-    return QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation) +
-           QStringLiteral("/registry.reg");
+    return ProgramPaths::configFolder() + QStringLiteral("registry.reg");
 }
 
 qint32 FileRegistry::fail(qint32 code, const QString& what) {

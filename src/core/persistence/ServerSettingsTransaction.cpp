@@ -4,10 +4,10 @@
 #include "core/persistence/clsPellorData.h"
 #include "core/persistence/clsRegKey.h"
 #include "core/platform/PellorLog.h"
+#include "core/platform/ProgramPaths.h"
 
 #include <QDir>
 #include <QFile>
-#include <QStandardPaths>
 
 namespace pellor {
 
@@ -22,8 +22,7 @@ ServerSettingsTransaction::ServerSettingsTransaction(clsPellorData& data,
     : m_data(data), m_variant(variant), m_registry(registry), m_state(state) {}
 
 QString ServerSettingsTransaction::backupFilePath() {
-    return QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation) +
-           QStringLiteral("/temp.hiv");
+    return ProgramPaths::configFolder() + QStringLiteral("temp.hiv");
 }
 
 bool ServerSettingsTransaction::LoadRegData() {

@@ -15,7 +15,6 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QStandardPaths>
 
 #include <tuple>
 
@@ -204,9 +203,7 @@ QString clsPellorData::appProfilePath() const {
         base = ProgramPaths::programName();
         break;
     }
-    return ProgramPaths::withTrailingSlash(
-               QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation)) +
-           base + QStringLiteral(".ini");
+    return ProgramPaths::configFolder() + base + QStringLiteral(".ini");
 }
 
 QString clsPellorData::serverProfilePath() const {

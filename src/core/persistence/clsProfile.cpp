@@ -9,7 +9,6 @@
 #include <QFileInfo>
 #include <QLockFile>
 #include <QSaveFile>
-#include <QStandardPaths>
 
 #include <sys/stat.h>
 
@@ -74,8 +73,7 @@ qint32 profileInteger(QStringView text) {
 clsProfile::clsProfile() : m_fileName(defaultFileName()) {}
 
 QString clsProfile::defaultFileName() {
-    return QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation) + QLatin1Char('/') +
-           ProgramPaths::programName() + QStringLiteral(".ini");
+    return ProgramPaths::configFolder() + ProgramPaths::programName() + QStringLiteral(".ini");
 }
 
 bool clsProfile::load(ProfileText* text) const {

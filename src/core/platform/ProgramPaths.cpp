@@ -1,5 +1,7 @@
 #include "core/platform/ProgramPaths.h"
 
+#include <QStandardPaths>
+
 #include <QCoreApplication>
 #include <QFileInfo>
 
@@ -17,6 +19,10 @@ QString ProgramPaths::withTrailingSlash(const QString& folder) {
     if (folder.endsWith(QLatin1Char('/')))
         return folder;
     return folder + QLatin1Char('/');
+}
+
+QString ProgramPaths::configFolder() {
+    return withTrailingSlash(QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation));
 }
 
 } // namespace pellor

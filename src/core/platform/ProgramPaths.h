@@ -13,6 +13,9 @@ public:
     // The file name of the running executable without its extension ("PellorConfig").
     static QString programName();
 
+    // The per-user folder of the program's writable files (editor profile, registry file,
+    // backups), always ending in exactly one "/". It is not created here.
+    static QString configFolder();
     // Appends "/" to a folder path unless it already ends in one.
     static QString withTrailingSlash(const QString& folder);
 };
