@@ -29,8 +29,7 @@ QString declaredEncoding(const QByteArray& head) {
 
 namespace {
 // "System" is the code page of the locale; any other name is looked up.
-template <class Converter>
-Converter converterFor(const char* encoding) {
+template <class Converter> Converter converterFor(const char* encoding) {
     if (qstrcmp(encoding, "System") == 0)
         return Converter(QStringConverter::System, QStringConverter::Flag::Stateless);
     return Converter(encoding, QStringConverter::Flag::Stateless);
@@ -52,6 +51,8 @@ std::optional<QByteArray> fromUnicode(const QString& text, const char* encoding)
     if (!encoder.isValid())
         return std::nullopt;
     QByteArray bytes = encoder(text);
+    if (encoder.hasError())
+        return std::nullopt; // a character the encoding cannot hold
     return bytes;
 }
 

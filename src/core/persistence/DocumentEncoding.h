@@ -22,7 +22,8 @@ QString declaredEncoding(const QByteArray& head);
 // std::nullopt when the encoding is unknown or the bytes are not valid in it.
 std::optional<QByteArray> toUtf8(const QByteArray& bytes, const char* encoding);
 
-// Encodes UTF-16 text in the named encoding; std::nullopt when the encoding is unknown.
+// Encodes UTF-16 text in the named encoding; std::nullopt when the encoding is unknown or
+// cannot hold every character of the text.
 std::optional<QByteArray> fromUnicode(const QString& text, const char* encoding);
 
 } // namespace DocumentEncoding

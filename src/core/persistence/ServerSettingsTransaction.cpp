@@ -49,17 +49,27 @@ bool ServerSettingsTransaction::SaveRegData() {
     // A backup left by an interrupted save is older than the key: never restore from it.
     const QString backup = backupFilePath();
     QDir().mkpath(QFileInfo(backup).absolutePath());
-    QFile::remove(backup);
+    if (QFile::exists(backup) && !QFile::remove(backup)) {
+        qCWarning(lcPellor) << "an old settings backup cannot be removed:" << backup;
+        return false;
+    }
 
-    bool backupMade = false;
+    // Without a backup of an existing key, a failed write could not be undone: save nothing.
+    bool keyExisted = false;
     {
         clsRegKey key(m_registry);
-        if (key.OpenReg(HKEY_CLASSES_ROOT, m_variant.registryKey, RegAccess::Read) ==
-            RegError::Success) {
+        const qint32 opened =
+            key.OpenReg(HKEY_CLASSES_ROOT, m_variant.registryKey, RegAccess::Read);
+        if (opened == RegError::Success) {
+            keyExisted = true;
             const qint32 saved = m_registry.saveKey(key.m_hKey(), backup);
-            backupMade = saved == RegError::Success;
-            if (!backupMade)
+            if (saved != RegError::Success) {
                 qCWarning(lcPellor) << "the settings key could not be backed up, code" << saved;
+                return false;
+            }
+        } else if (opened != RegError::FileNotFound) {
+            qCWarning(lcPellor) << "the settings key cannot be read, code" << opened;
+            return false;
         }
     }
 
@@ -67,14 +77,14 @@ bool ServerSettingsTransaction::SaveRegData() {
     if (ok)
         m_state.setModified(false);
     else
-        restoreFromBackup(backupMade);
+        restoreFromBackup(keyExisted);
     QFile::remove(backup);
     return ok;
 }
 
-bool ServerSettingsTransaction::restoreFromBackup(bool backupMade) {
+bool ServerSettingsTransaction::restoreFromBackup(bool keyExisted) {
     clsRegKey key(m_registry);
-    if (!backupMade) {
+    if (!keyExisted) {
         // The key did not exist before this save: take away what the failed write left.
         clsRegKey softwareKey(m_registry);
         const QString path = m_variant.registryKey;

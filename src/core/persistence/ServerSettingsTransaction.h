@@ -13,7 +13,8 @@ class clsPellorData;
 // Reads and writes the server settings of the variant. Writing the registry key is one
 // transaction: the key is saved to a backup file first; when deleting the old values or
 // writing the new ones fails, the key is restored from the backup, so a failed save leaves
-// the key as it was. The Tovan server keeps its settings in its own profile instead.
+// the key as it was. When an existing key cannot be backed up, nothing is written. The Tovan
+// server keeps its settings in its own profile instead.
 class ServerSettingsTransaction {
 public:
     ServerSettingsTransaction(clsPellorData& data, const ProgramVariant& variant,
@@ -27,7 +28,7 @@ public:
     static QString backupFilePath();
 
 private:
-    bool restoreFromBackup(bool backupMade);
+    bool restoreFromBackup(bool keyExisted);
 
     clsPellorData& m_data;
     ProgramVariant m_variant;

@@ -379,6 +379,8 @@ bool frmPellorConfig::OpenDocument(const QString& path) {
 }
 
 void frmPellorConfig::SaveDocument(bool saveAs) {
+    if (!m_settings)
+        return; // the window is closing
     QString path = m_settings->m_strDataFilePath;
     if (saveAs || path.isEmpty()) {
         FileDialogRequest request;
@@ -447,6 +449,10 @@ void frmPellorConfig::mnuFileItem_Click(int index) {
 }
 
 void frmPellorConfig::closeEvent(QCloseEvent* event) {
+    if (!m_settings && m_ready) {
+        event->accept(); // closed already: settings written and released
+        return;
+    }
     if (m_ctx.state.isLinkMode()) {
         event->ignore();
         return;

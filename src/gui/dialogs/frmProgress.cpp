@@ -4,6 +4,7 @@
 #include <QCloseEvent>
 #include <QLabel>
 #include <QProgressBar>
+#include <QShowEvent>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -65,7 +66,8 @@ void frmProgress::showEvent(QShowEvent* event) {
         const QRect owner = parentWidget()->frameGeometry();
         move(owner.center() - rect().center());
     }
-    QTimer::singleShot(0, this, &frmProgress::runAction);
+    if (!event->spontaneous()) // a window restored from minimised does not start anything
+        QTimer::singleShot(0, this, &frmProgress::runAction);
 }
 
 void frmProgress::reject() {
@@ -81,6 +83,8 @@ void frmProgress::closeEvent(QCloseEvent* event) {
 }
 
 void frmProgress::runAction() {
+    if (m_running)
+        return;
     m_running = true;
     lblTime->setText(QStringLiteral("0:00:00"));
     m_isSuccess = true;
@@ -99,6 +103,8 @@ void frmProgress::runAction() {
     }
     m_action = NoAction;
     m_target = 0;
+    m_load = nullptr; // the work refers to its caller's state: use it once
+    m_save = nullptr;
     m_running = false;
     accept();
 }

@@ -12,8 +12,8 @@ namespace pellor {
 // The small modal window shown while the configuration document is loaded or saved: what
 // is being done and the time elapsed. The owner says what to do with SetActionPramater,
 // shows the window modally (exec), and reads m_isSuccess afterwards. The work itself is
-// supplied by the owner; it calls refreshElapsed() now and then, which updates the time and
-// lets the window answer input.
+// supplied by the owner for each run (it is dropped when the run ends); it calls
+// refreshElapsed() now and then, which updates the time and lets the window answer input.
 class frmProgress : public QDialog {
     Q_OBJECT
 

@@ -57,6 +57,13 @@ class TestDocumentFiles : public QObject {
     Q_OBJECT
 
 private slots:
+    void encodingThatCannotHoldATextRefusesIt() {
+        // A code page without the character must not silently turn it into "?".
+        QVERIFY(!DocumentEncoding::fromUnicode(QStringLiteral("Motor \u30bd"), "windows-1252"));
+        QCOMPARE(DocumentEncoding::fromUnicode(QStringLiteral("Motor \u00e9"), "windows-1252"),
+                 std::optional<QByteArray>(QByteArray("Motor \xe9")));
+    }
+
     void fileModeRoundTrip_data();
     void fileModeRoundTrip();
     void readsTheBytesOfEachMode_data();

@@ -7,6 +7,7 @@
 #include "core/persistence/clsPellorData.h"
 #include "core/persistence/clsRegKey.h"
 
+#include <QDir>
 #include <QFile>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -97,7 +98,7 @@ private slots:
         clsPellorData data(registry, ProgramVariant::Pellor);
         data.m_strDataFilePath = QStringLiteral("/old.plr");
         QVERIFY(ServerSettingsTransaction(data, pellorVariant(), registry, state).SaveRegData());
-        // A backup of the old key, left by an interrupted save.
+        // A backup of the old key, left by an interrupted save ...
         {
             clsRegKey key(registry);
             QCOMPARE(
@@ -106,16 +107,35 @@ private slots:
             QCOMPARE(registry.saveKey(key.m_hKey(), ServerSettingsTransaction::backupFilePath()),
                      RegError::Success);
         }
+        // ... then the key changed, and now a save fails half-way.
         data.m_strDataFilePath = QStringLiteral("/new.plr");
-        QVERIFY(ServerSettingsTransaction(data, pellorVariant(), registry, state).SaveRegData());
-        const auto mid = valuesOf(registry, QStringLiteral("Software\\Pellor"));
+        QVERIFY(data.WriteInfo(1));
         data.m_strDataFilePath = QStringLiteral("/newest.plr");
         registry.writesLeft = 1;
         QVERIFY(!ServerSettingsTransaction(data, pellorVariant(), registry, state).SaveRegData());
         QCOMPARE(valuesOf(registry, QStringLiteral("Software\\Pellor"))
-                     .value(QStringLiteral("DataPath")),
-                 mid.value(QStringLiteral("DataPath")));
-        QCOMPARE(mid.value(QStringLiteral("DataPath")).toString(), QStringLiteral("/new.plr"));
+                     .value(QStringLiteral("DataPath"))
+                     .toString(),
+                 QStringLiteral("/new.plr"));
+    }
+
+    void anExistingKeyThatCannotBeBackedUpIsLeftAlone() {
+        QTemporaryDir dir;
+        FailingRegistry registry(dir.filePath(QStringLiteral("r.reg")));
+        ProgramState state;
+        clsPellorData data(registry, ProgramVariant::Pellor);
+        data.m_strDataFilePath = QStringLiteral("/kept.plr");
+        QVERIFY(ServerSettingsTransaction(data, pellorVariant(), registry, state).SaveRegData());
+        const auto before = valuesOf(registry, QStringLiteral("Software\\Pellor"));
+        // Something that is not a file stands where the backup goes.
+        QVERIFY(QDir().mkpath(ServerSettingsTransaction::backupFilePath() + QStringLiteral("/x")));
+        data.m_strDataFilePath = QStringLiteral("/other.plr");
+        registry.writesLeft = 1;
+        const bool saved =
+            ServerSettingsTransaction(data, pellorVariant(), registry, state).SaveRegData();
+        QDir(ServerSettingsTransaction::backupFilePath()).removeRecursively();
+        QVERIFY(!saved);
+        QCOMPARE(valuesOf(registry, QStringLiteral("Software\\Pellor")), before);
     }
 
     void loadClearsTheModifiedFlagOnlyOnSuccess() {

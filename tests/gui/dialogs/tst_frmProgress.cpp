@@ -70,6 +70,19 @@ private slots:
         QVERIFY(!progress.isVisible());
     }
 
+    void theWorkIsUsedForOneRunOnly() {
+        frmProgress progress({});
+        int runs = 0;
+        progress.setLoadWork([&] { return ++runs > 0; });
+        progress.SetActionPramater(QStringLiteral("2"), 2);
+        progress.exec();
+        QVERIFY(progress.m_isSuccess);
+        progress.SetActionPramater(QStringLiteral("2"), 2);
+        progress.exec(); // no new work given
+        QCOMPARE(runs, 1);
+        QVERIFY(!progress.m_isSuccess);
+    }
+
     void cannotBeCancelledWhileRunning() {
         frmProgress progress({});
         bool stillVisibleAfterEscape = false;

@@ -158,7 +158,7 @@ private slots:
 
     void defaultControllerMovesToTheFirstWhenItsNodeGoes() {
         Fixture f;
-        for (const char* name : {"A", "B", "C"})
+        for (const char* name : {"A", "B", "C", "D"})
             QVERIFY(f.tree.AddCtrlList(controller(QString::fromLatin1(name))));
         f.tree.RefreshDefaultCtrlList();
         QCOMPARE(f.tree.defaultControllerIndex(), 0);
@@ -166,14 +166,22 @@ private slots:
         f.tree.RefreshDefaultCtrlList();
         QCOMPARE(f.tree.defaultControllerIndex(), 2); // still "C"
 
+        // The choice follows its name, not its position.
+        f.nodes->remove(f.nodes->nodeByKey(QStringLiteral("Engine\\A")));
+        f.tree.RefreshDefaultCtrlList();
+        QCOMPARE(f.tree.defaultControllers(),
+                 (QStringList{QStringLiteral("B"), QStringLiteral("C"), QStringLiteral("D")}));
+        QCOMPARE(f.tree.defaultControllerIndex(), 1);
+
+        // When the chosen controller goes, the first one becomes the choice.
         f.nodes->remove(f.nodes->nodeByKey(QStringLiteral("Engine\\C")));
         f.tree.RefreshDefaultCtrlList();
         QCOMPARE(f.tree.defaultControllers(),
-                 (QStringList{QStringLiteral("A"), QStringLiteral("B")}));
+                 (QStringList{QStringLiteral("B"), QStringLiteral("D")}));
         QCOMPARE(f.tree.defaultControllerIndex(), 0);
 
-        f.nodes->remove(f.nodes->nodeByKey(QStringLiteral("Engine\\A")));
         f.nodes->remove(f.nodes->nodeByKey(QStringLiteral("Engine\\B")));
+        f.nodes->remove(f.nodes->nodeByKey(QStringLiteral("Engine\\D")));
         QSignalSpy changed(&f.tree, &ConfigTree::defaultControllersChanged);
         f.tree.RefreshDefaultCtrlList();
         QVERIFY(f.tree.defaultControllers().isEmpty());
