@@ -143,6 +143,16 @@ void frmPellorConfig::applyStoredPlacement() {
         return; // nothing stored yet
     resize(stored.size());
     move(stored.topLeft());
+    m_storedOuterSize = stored.size();
+}
+
+void frmPellorConfig::fitStoredOuterSize() {
+    // The stored size includes the frame, which is known only once the window is shown.
+    if (!m_storedOuterSize.isValid())
+        return;
+    const QSize frame = frameGeometry().size() - size();
+    resize(m_storedOuterSize - frame);
+    m_storedOuterSize = QSize();
 }
 
 void frmPellorConfig::storePlacement() {
@@ -151,8 +161,8 @@ void frmPellorConfig::storePlacement() {
         const QRect frame = frameGeometry();
         m_settings->m_lFormLeft = frame.x() * kTwipsPerPixel;
         m_settings->m_lFormTop = frame.y() * kTwipsPerPixel;
-        m_settings->m_lFormWidth = width() * kTwipsPerPixel;
-        m_settings->m_lFormHeight = height() * kTwipsPerPixel;
+        m_settings->m_lFormWidth = frame.width() * kTwipsPerPixel; // outer size, frame included
+        m_settings->m_lFormHeight = frame.height() * kTwipsPerPixel;
     }
 }
 
@@ -189,6 +199,7 @@ bool frmPellorConfig::LoadMain() {
     m_ui.tabProperty->setTabVisible(3, robot);
     m_ui.tabProperty->setTabVisible(4, robot);
     show();
+    fitStoredOuterSize();
 
     const QString path = m_settings->m_strDataFilePath;
     if (path.isEmpty() || !fileExists(path) || !OpenDocument(path))

@@ -77,6 +77,7 @@ private:
     void fillFixedLists();
     void applyStoredPlacement();
     void storePlacement();
+    void fitStoredOuterSize();
     void setToolbarImages();
     void syncDefaultControllerList();
     void showTreeState();
@@ -93,6 +94,7 @@ private:
     std::unique_ptr<clsPellorData> m_settings;
     frmProgress* m_progress = nullptr;
     bool m_ready = false;
+    QSize m_storedOuterSize; // placement read at start, applied to the frame once shown
 };
 
 } // namespace pellor

@@ -335,17 +335,19 @@ private slots:
         QVERIFY(e.window->LoadMain());
         e.window->showNormal();
         e.window->resize(700, 500);
+        const QSize outer = e.window->frameGeometry().size(); // the frame is part of the placement
         QVERIFY(e.window->close());
         clsPellorData stored(*e.registry, e.variant.number);
         QVERIFY(stored.ReadInfo(3));
         QCOMPARE(stored.m_lWindowState, 0);
-        QCOMPARE(stored.m_lFormWidth, 700 * 15);
-        QCOMPARE(stored.m_lFormHeight, 500 * 15);
+        QCOMPARE(stored.m_lFormWidth, outer.width() * 15);
+        QCOMPARE(stored.m_lFormHeight, outer.height() * 15);
 
         Editor again(QString(), false);
         again.registry = std::make_unique<FileRegistry>(e.path(QStringLiteral("registry.reg")));
         again.make();
         QVERIFY(again.window->LoadMain());
+        QCOMPARE(again.window->frameGeometry().size(), outer);
         QCOMPARE(again.window->size(), QSize(700, 500));
     }
 
