@@ -59,6 +59,8 @@ frmPellorConfig::~frmPellorConfig() {
     m_ui.tvList->setModel(nullptr);
 }
 
+// Texts and messages this window shows through text() and message():
+// text ids: 100, 112-114, 116, 119-122, 158-161, 222-257, 313, 2051-2056, 2058, 2059
 QString frmPellorConfig::text(int id) const {
     return m_ctx.locale.GetString(id);
 }

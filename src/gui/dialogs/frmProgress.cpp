@@ -82,6 +82,7 @@ void frmProgress::closeEvent(QCloseEvent* event) {
         QDialog::closeEvent(event);
 }
 
+// The caption while loading and while saving: text ids: 217, 218
 void frmProgress::runAction() {
     if (m_running)
         return;
