@@ -232,8 +232,6 @@ bool frmPellorConfig::LoadMain() {
     m_ready = true;
     m_ctx.state.setModified(false);
     QApplication::restoreOverrideCursor();
-    if (!m_ready)
-        qCWarning(lcPellor) << "frmPellorConfig.LoadMain";
     return m_ready;
 }
 
