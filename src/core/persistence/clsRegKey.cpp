@@ -187,40 +187,31 @@ qint32 clsRegKey::RecurseDeleteKey(const QString& lpszKey) {
     return rc;
 }
 
-qint32 clsRegKey::EnumSubKeyNames(QStringList& vntKeyNames) {
+qint32 clsRegKey::enumNames(bool subKeys, QStringList& result) {
     RegistryKeyInfo info;
     qint32 rc = m_registry.queryInfoKey(m_key, &info);
     if (rc != RegError::Success)
         return rc;
+    const quint32 count = subKeys ? info.subKeys : info.values;
     QStringList names;
-    names.reserve(info.subKeys);
-    for (quint32 i = 0; i < info.subKeys; ++i) {
+    names.reserve(count);
+    for (quint32 i = 0; i < count; ++i) {
         QString name;
-        rc = m_registry.enumKey(m_key, i, &name);
+        rc = subKeys ? m_registry.enumKey(m_key, i, &name) : m_registry.enumValue(m_key, i, &name);
         if (rc != RegError::Success)
             return rc;
         names.append(name);
     }
-    vntKeyNames = names;
+    result = names;
     return RegError::Success;
 }
 
+qint32 clsRegKey::EnumSubKeyNames(QStringList& vntKeyNames) {
+    return enumNames(true, vntKeyNames);
+}
+
 qint32 clsRegKey::EnumValueNames(QStringList& vntValueNames) {
-    RegistryKeyInfo info;
-    qint32 rc = m_registry.queryInfoKey(m_key, &info);
-    if (rc != RegError::Success)
-        return rc;
-    QStringList names;
-    names.reserve(info.values);
-    for (quint32 i = 0; i < info.values; ++i) {
-        QString name;
-        rc = m_registry.enumValue(m_key, i, &name);
-        if (rc != RegError::Success)
-            return rc;
-        names.append(name);
-    }
-    vntValueNames = names;
-    return RegError::Success;
+    return enumNames(false, vntValueNames);
 }
 
 } // namespace pellor

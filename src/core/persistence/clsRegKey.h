@@ -61,6 +61,10 @@ public:
     qint32 EnumValueNames(QStringList& vntValueNames);
 
 private:
+    // The names of the held key's subkeys (subKeys true) or values; the list is set only on
+    // success.
+    qint32 enumNames(bool subKeys, QStringList& result);
+
     RegistryBackend& m_registry;
     RegKeyHandle m_key = 0;
 };

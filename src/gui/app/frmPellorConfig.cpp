@@ -222,10 +222,7 @@ bool frmPellorConfig::LoadMain() {
     m_ui.cmbProvider->model()->sort(0);
     if (m_ui.cmbProvider->count() > 0)
         m_ui.cmbProvider->setCurrentIndex(0);
-    if (TreeNode* first = m_nodes->firstNode()) {
-        m_ui.tvList->setCurrentIndex(m_model->indexOf(first));
-        NodeClick(first);
-    }
+    selectFirstNode();
     writeCounters();
     RebuildTitle();
     setEnabled(true);
@@ -304,6 +301,13 @@ void frmPellorConfig::NodeClick(TreeNode* node) {
     }
 }
 
+void frmPellorConfig::selectFirstNode() {
+    if (TreeNode* first = m_nodes->firstNode()) {
+        m_ui.tvList->setCurrentIndex(m_model->indexOf(first));
+        NodeClick(first);
+    }
+}
+
 void frmPellorConfig::showTreeState() {
     // Expand what the document stores as expanded, select what it stores as selected.
     std::vector<TreeNode*> pending;
@@ -336,8 +340,7 @@ bool frmPellorConfig::NewDocument() {
     if (m_settings)
         m_settings->m_strDataFilePath.clear();
     m_ui.tvList->setFocus();
-    m_ui.tvList->setCurrentIndex(m_model->indexOf(root.get()));
-    NodeClick(root.get());
+    selectFirstNode();
     m_ctx.state.resetControllerCount();
     m_ctx.state.resetItemCount();
     WriteMessagePane(2, QString());
@@ -434,10 +437,7 @@ void frmPellorConfig::mnuFileItem_Click(int index) {
         m_ready = false;
         if (OpenDocument(QString())) {
             m_ui.tvList->setFocus();
-            if (TreeNode* first = m_nodes->firstNode()) {
-                m_ui.tvList->setCurrentIndex(m_model->indexOf(first));
-                NodeClick(first);
-            }
+            selectFirstNode();
             m_ready = true;
         } else {
             NewDocument();

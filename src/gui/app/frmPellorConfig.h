@@ -81,6 +81,7 @@ private:
     void setToolbarImages();
     void syncDefaultControllerList();
     void showTreeState();
+    void selectFirstNode(); // current in the view and shown as clicked
     void writeCounters();
     QString text(int id) const;
     int message(int id, int style, const QStringList& args = {});
